@@ -1,0 +1,48 @@
+# The project's front door. See README.md.
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+JOBS       ?= $(shell nproc)
+
+.PHONY: test play deps build build-asan test-asan
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+$(BUILD_ASAN)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DROZEVA_SANITIZE=ON
+
+build-asan: deps $(BUILD_ASAN)/CMakeCache.txt
+	cmake --build $(BUILD_ASAN) -j$(JOBS)
+
+# The whole suite, then the same suite under AddressSanitizer and UBSan.
+test: build build-asan
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	ctest --test-dir $(BUILD_ASAN) --output-on-failure -j$(JOBS)
+
+play: build
+	@echo "make play: the player and the demo book are not built yet; nothing to show."
+	@echo "The build and the tests work: run 'make test'."
+
+BUILD_RELEASE ?= build-release
+BUILD_FUZZ    ?= build-fuzz
+
+.PHONY: bench fuzz
+
+# Release build of the benchmarks; ends with one "RATIO <name> <value> goal <= <target>" line per goal.
+bench: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_RELEASE) -j$(JOBS)
+	scripts/run-bench $(BUILD_RELEASE)
+
+# libFuzzer targets (clang), each run for FUZZ_SECONDS (default 60).
+fuzz: deps
+	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=Debug -DROZEVA_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD_FUZZ) -j$(JOBS)
+	scripts/run-fuzz $(BUILD_FUZZ)

@@ -1,0 +1,107 @@
+#include "book/book_file.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "book/configuration.h"
+#include "book/page_table.h"
+#include "platform/files/file_lookup.h"
+#include "platform/files/replacing_file_writer.h"
+#include "screens/editor_state/editor_state.h"
+
+namespace {
+
+// One saved field: a single int32, an int32 array or the byte array `mark`.
+struct Field {
+  std::int32_t* ints;
+  std::uint8_t* bytes;
+  int count;
+  int size() const { return ints ? count * 4 : count; }
+};
+
+// Books saved with this order rely on it: never reorder.
+std::vector<Field> saved_fields() {
+  auto ints = [](std::int32_t* p, int n) { return Field{p, nullptr, n}; };
+  return {
+      ints(&pages.start_page, 1),       ints(&pages.page_count, 1),     ints(pages.picture, page_capacity),
+      ints(pages.box1, page_capacity),  ints(pages.wave, page_capacity), ints(pages.level, page_capacity),
+      Field{nullptr, pages.mark, page_capacity},
+      ints(pages.box1_x, page_capacity), ints(pages.box1_y, page_capacity), ints(pages.box2, page_capacity),
+      ints(pages.box2_x, page_capacity), ints(pages.box2_y, page_capacity), ints(pages.box3, page_capacity),
+      ints(pages.box3_x, page_capacity), ints(pages.box3_y, page_capacity),
+      ints(pages.back_sound, page_capacity), ints(pages.back_transition, page_capacity),
+      ints(pages.forward_transition, page_capacity), ints(pages.text_file, page_capacity),
+  };
+}
+
+std::uint8_t field_byte(const Field& f, int i) {
+  if (!f.ints) return f.bytes[i];
+  const auto value = static_cast<std::uint32_t>(f.ints[i / 4]);
+  return static_cast<std::uint8_t>(value >> (8 * (i % 4)));
+}
+
+// A short file overwrites only the bytes it holds; a partly read number keeps its other bytes.
+void set_field_byte(const Field& f, int i, std::uint8_t byte) {
+  if (!f.ints) {
+    f.bytes[i] = byte;
+    return;
+  }
+  const int shift = 8 * (i % 4);
+  auto value = static_cast<std::uint32_t>(f.ints[i / 4]);
+  value = (value & ~(0xFFu << shift)) | (std::uint32_t{byte} << shift);
+  f.ints[i / 4] = static_cast<std::int32_t>(value);
+}
+
+std::int32_t write_fields(const char* name, int size) {
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  encode_book(bytes.data(), size);
+  platform::ReplacingFileWriter writer;
+  if (!writer.open(platform::path_for_writing(name))) return 1;
+  int offset = 0;
+  for (const Field& f : saved_fields()) {
+    if (offset >= size) break;
+    writer.write(bytes.data() + offset, static_cast<std::size_t>(f.size()));
+    offset += f.size();
+  }
+  return writer.commit() ? 0 : 1;
+}
+
+}  // namespace
+
+void encode_book(std::uint8_t* bytes, int size) {
+  int offset = 0;
+  for (const Field& f : saved_fields())
+    for (int i = 0; i < f.size() && offset < size; ++i) bytes[offset++] = field_byte(f, i);
+}
+
+std::int32_t load_book() {
+  reset_editor_for_file_operation();
+  const auto path = platform::find_file(config.book_file_name);
+  std::FILE* file = path ? std::fopen(path->c_str(), "rb") : nullptr;
+  if (!file) return 1;
+  std::vector<std::uint8_t> bytes(book_file_size);
+  const auto size = static_cast<int>(std::fread(bytes.data(), 1, bytes.size(), file));
+  std::fclose(file);
+
+  int offset = 0;
+  for (const Field& f : saved_fields())
+    for (int i = 0; i < f.size() && offset < size; ++i) set_field_byte(f, i, bytes[offset++]);
+
+  // No book written here holds another page count; any other value would index past the arrays.
+  if (pages.page_count < 1) pages.page_count = 1;
+  if (pages.page_count > max_page_count) pages.page_count = max_page_count;
+  pages.start_page = 1;
+  pages.current_page = 1;
+  pages.shown_box1 = pages.box1[1];
+  return 0;
+}
+
+std::int32_t save_book() {
+  reset_editor_for_file_operation();
+  return write_fields(config.book_file_name, book_file_size);
+}
+
+std::int32_t write_backup() {
+  reset_editor_for_file_operation();
+  return write_fields(config.backup_file_name, backup_file_size) == 0 ? 1 : 0;
+}

@@ -1,0 +1,108 @@
+#include "platform/files/file_lookup.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+namespace {
+
+bool exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+bool same_ignoring_case(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
+    if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
+  }
+  return true;
+}
+
+struct SplitName {
+  std::string root;  // "" (relative) or "/"
+  std::vector<std::string> components;
+};
+
+SplitName split_windows_name(const std::string& name) {
+  std::string path = name;
+  std::replace(path.begin(), path.end(), '\\', '/');
+  SplitName split;
+  std::size_t pos = 0;
+  const bool drive = path.size() >= 2 && path[1] == ':' &&
+                     ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+  if (drive) {
+    pos = 2;  // a drive letter means nothing here: the rest resolves from the working directory
+    while (pos < path.size() && path[pos] == '/') ++pos;
+  } else if (!path.empty() && path[0] == '/') {
+    split.root = "/";
+  }
+  while (pos < path.size()) {
+    std::size_t end = path.find('/', pos);
+    if (end == std::string::npos) end = path.size();
+    if (end > pos) split.components.push_back(path.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return split;
+}
+
+std::string join(const std::string& folder, const std::string& component) {
+  if (folder.empty()) return component;
+  if (folder == "/") return "/" + component;
+  return folder + "/" + component;
+}
+
+// The entry of `folder` that `component` names: exact first, then any letter case.
+std::optional<std::string> match_component(const std::string& folder, const std::string& component) {
+  if (component == "." || component == "..") return component;
+  const std::string exact = join(folder, component);
+  if (exists(exact)) return component;
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return std::nullopt;
+  std::optional<std::string> best;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string entry_name = entry->d_name;
+    if (same_ignoring_case(entry_name, component) && (!best || entry_name < *best)) best = entry_name;
+  }
+  ::closedir(dir);
+  return best;
+}
+
+// Resolves the first `count` components of `split`; nullopt when one is missing.
+std::optional<std::string> resolve_components(const SplitName& split, std::size_t count) {
+  std::string path = split.root;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto entry = match_component(path, split.components[i]);
+    if (!entry) return std::nullopt;
+    path = join(path, *entry);
+  }
+  return path;
+}
+
+}  // namespace
+
+std::optional<std::string> find_file(const std::string& windows_name) {
+  if (windows_name.empty()) return std::nullopt;
+  if (exists(windows_name)) return windows_name;
+  const SplitName split = split_windows_name(windows_name);
+  if (split.components.empty()) return std::nullopt;
+  return resolve_components(split, split.components.size());
+}
+
+std::string path_for_writing(const std::string& windows_name) {
+  if (const auto found = find_file(windows_name)) return *found;
+  const SplitName split = split_windows_name(windows_name);
+  if (split.components.empty()) return windows_name;
+  const std::string& last = split.components.back();
+  if (const auto folder = resolve_components(split, split.components.size() - 1))
+    return join(*folder, last);
+  std::string path = split.root;
+  for (const auto& component : split.components) path = join(path, component);
+  return path;
+}
+
+}  // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+// Books come from Windows: names in configuration files and names the program builds use
+// backslashes, drive letters and any letter case. This lookup gives them Windows meaning.
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// The file a Windows name refers to, if it exists: the name exactly as given first; else the
+// name with backslashes as folder separators and a drive letter dropped (the rest resolves from
+// the working directory), each path component matched regardless of ASCII letter case. When
+// several entries match a component, the exact spelling wins, then the first in byte order.
+std::optional<std::string> find_file(const std::string& windows_name);
+
+// Where writing a Windows name should go: the existing file find_file finds, or else the
+// folder part resolved as find_file does with the last component kept as built. When the
+// folder does not exist either, the name with separators converted (opening it then fails).
+std::string path_for_writing(const std::string& windows_name);
+
+}  // namespace platform

@@ -1,0 +1,86 @@
+#include "platform/files/replacing_file_writer.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+using platform::FileOutputFaults;
+using platform::ReplacingFileWriter;
+using test_support::TempDir;
+
+namespace {
+
+class ReplacingFileWriterTest : public ::testing::Test {
+ protected:
+  void TearDown() override { platform::set_file_output_faults({}); }
+
+  bool write_three(const std::string& path) {
+    ReplacingFileWriter writer;
+    if (!writer.open(path)) return false;
+    writer.write("neu", 3);
+    writer.write("-", 1);
+    writer.write("daten", 5);
+    return writer.commit();
+  }
+
+  int files_in(const TempDir& dir) {
+    int n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++n;
+    return n;
+  }
+};
+
+}  // namespace
+
+TEST_F(ReplacingFileWriterTest, ReplacesTheFileAndKeepsItsMode) {
+  TempDir dir;
+  dir.write("b.dat", "alt");
+  ::chmod(dir.file("b.dat").c_str(), 0640);
+  ASSERT_TRUE(write_three(dir.file("b.dat")));
+  EXPECT_EQ(dir.read("b.dat"), "neu-daten");
+  struct stat st;
+  ::stat(dir.file("b.dat").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(files_in(dir), 1);
+}
+
+TEST_F(ReplacingFileWriterTest, CreatesANewFile) {
+  TempDir dir;
+  ASSERT_TRUE(write_three(dir.file("neu.dat")));
+  EXPECT_EQ(dir.read("neu.dat"), "neu-daten");
+}
+
+TEST_F(ReplacingFileWriterTest, EveryInjectedFailureKeepsTheOldFileAndLeavesNoTemporary) {
+  const FileOutputFaults cases[] = {
+      {1, false, false}, {2, false, false}, {3, false, false}, {0, true, false}, {0, false, true}};
+  for (const auto& fault : cases) {
+    TempDir dir;
+    dir.write("b.dat", "alt");
+    platform::set_file_output_faults(fault);
+    EXPECT_FALSE(write_three(dir.file("b.dat")));
+    EXPECT_EQ(dir.read("b.dat"), "alt");
+    EXPECT_EQ(files_in(dir), 1);
+  }
+}
+
+TEST_F(ReplacingFileWriterTest, RefusesReadOnlyFilesAndMissingFolders) {
+  TempDir dir;
+  dir.write("b.dat", "alt");
+  ::chmod(dir.file("b.dat").c_str(), 0444);
+  EXPECT_FALSE(write_three(dir.file("b.dat")));
+  EXPECT_EQ(dir.read("b.dat"), "alt");
+  EXPECT_FALSE(write_three(dir.file("fehlt/b.dat")));
+}
+
+TEST_F(ReplacingFileWriterTest, AnUncommittedWriterRemovesItsTemporary) {
+  TempDir dir;
+  {
+    ReplacingFileWriter writer;
+    ASSERT_TRUE(writer.open(dir.file("b.dat")));
+    writer.write("x", 1);
+  }
+  EXPECT_EQ(files_in(dir), 0);
+}
