@@ -1,0 +1,56 @@
+#pragma once
+// Reading BMP pictures and placing them on surfaces.
+//
+// Sizes and positions are in pixels. "Refused" means the file is not a BMP this decoder
+// reads, or its headers are inconsistent or absurd (a pixel count above max_bmp_pixels,
+// uncompressed pixel data that the file does not hold, offsets past the end): the function
+// returns nullopt / false and writes nothing. Compressed (RLE) data that breaks off or runs
+// past the picture is decoded as far as it is valid; pixels it never reaches are palette
+// colour 0. Palette indices the file's palette does not cover are black; alpha is ignored.
+// Nothing is ever read outside the given bytes.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/display/surface.h"
+
+namespace platform {
+
+// Larger pictures are refused before anything is allocated (64 MiB of decoded pixels).
+inline constexpr std::uint64_t max_bmp_pixels = 16u * 1024 * 1024;
+
+// A decoded picture: `pixels` holds width * height values 0x00RRGGBB, rows top-down.
+struct Bitmap {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// Decodes a whole BMP file held in memory; nullopt when refused.
+std::optional<Bitmap> decode_bmp(const std::uint8_t* data, std::size_t size);
+
+// Reads and decodes the file at `path`; nullopt when it is missing, unreadable or refused.
+std::optional<Bitmap> load_bmp_file(const std::string& path);
+
+// Copies the bitmap opaquely (black included) with its top-left corner at (x, y), at its own
+// size; whatever falls outside the surface is cut off. Any int position is allowed.
+void copy_bitmap_1to1(Surface& surface, const Bitmap& bitmap, int x, int y);
+
+// Scales the whole bitmap onto the whole surface; each surface pixel takes the source pixel
+// nearest to its centre.
+void stretch_bitmap_to_surface(Surface& surface, const Bitmap& bitmap);
+
+// Places a page picture: one wider than screen_width or higher than screen_height is
+// stretched over the whole surface, any other is copied 1:1 at (0, 0) and leaves the rest
+// of the surface as it was. False when the file is missing or refused; the surface is then
+// untouched. The caller restores a lost surface first: this writes pixels regardless.
+bool load_bmp_file_onto_surface(const std::string& path, Surface& surface);
+
+// The same placement for a file already in memory.
+bool place_bmp_onto_surface(const std::uint8_t* data, std::size_t size, Surface& surface);
+
+}  // namespace platform
