@@ -1,0 +1,18 @@
+#pragma once
+// The text of a script's `type` line: written as UTF-8, typed as the Windows-1252 codes the
+// program's texts use.
+#include <string>
+#include <string_view>
+
+namespace platform::headless {
+
+struct TypedText {
+  // One Windows-1252 code per character of the text.
+  std::string codes;
+  // Empty when the whole text was taken; else why not (bad UTF-8, a character without code).
+  std::string problem;
+};
+
+TypedText windows_1252_codes_of_utf8(std::string_view text);
+
+}  // namespace platform::headless
