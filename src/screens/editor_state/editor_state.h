@@ -18,6 +18,9 @@ struct EditorState {
   char entry_text[entry_text_size] = {};
   unsigned char entry_limit = entry_limit_before_startup;
   int author_switch = 0;
+  // The result of the last reader-menu visit or navigation-bar hit; the position readout
+  // shows it while the author switch is on.
+  int menu_choice = 0;
 };
 
 extern EditorState editor;

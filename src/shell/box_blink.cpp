@@ -1,0 +1,64 @@
+#include "shell/box_blink.h"
+
+#include "book/page_table.h"
+#include "graphics/picture_files.h"
+#include "graphics/rect_copy.h"
+#include "graphics/screen_context.h"
+#include "input/mouse.h"
+#include "platform/messages/timers.h"
+
+void blink_stop_timer() {
+  if (blink.blink_running != 1) return;
+  platform::kill_timer(screen.main_window, blink_timer_id);
+  blink.blink_running = 0;
+}
+
+void blink_start() {
+  const int p = page_index(pages.current_page);
+  blink.blink_phase = 0;
+  // The frame just presented is on the primary after a flip and still in the back buffer after
+  // a transition; the primary holds it in both cases.
+  copy_rect(screen.primary_surface, 0, 0, 1024, 768, screen.blink_frame_0, 0, 0);
+  copy_rect(screen.primary_surface, 0, 0, 1024, 768, screen.blink_frame_1, 0, 0);
+  const auto highlight_box2 = [&] { draw_box_highlight(std::int64_t{pages.shown_box2} + 1, pages.box2_x[p], pages.box2_y[p]); };
+  const auto highlight_box3 = [&] { draw_box_highlight(std::int64_t{pages.shown_box3} + 1, pages.box3_x[p], pages.box3_y[p]); };
+  switch (pages.mark[p]) {
+    case 1:
+      if (pages.shown_box1 > 0)
+        draw_box_highlight(std::int64_t{pages.shown_box1} + 1, pages.box1_x[p], pages.box1_y[p]);
+      break;
+    case 2:
+      if (pages.shown_box2 > 0) highlight_box2();
+      break;
+    case 3:
+      if (pages.shown_box3 > 0) highlight_box3();
+      break;
+    case 4:
+      if (pages.shown_box2 > 0 && pages.shown_box3 > 0) {
+        highlight_box2();
+        highlight_box3();
+      }
+      break;
+    default: break;
+  }
+  blink.blink_interval = blink.blink_speed;
+  if (blink.blink_running == 0 && platform::set_timer(screen.main_window, blink_timer_id, blink.blink_interval)) {
+    blink.blink_running = 1;
+    blink.blink_on = 1;
+  }
+}
+
+void blink_step() {
+  if (blink.blink_on == 0) {
+    platform::kill_timer(screen.main_window, blink_timer_id);
+    blink.blink_running = 0;
+    return;
+  }
+  blink.blink_phase = 1 - blink.blink_phase;
+  copy_rect(blink.blink_phase == 0 ? screen.blink_frame_0 : screen.blink_frame_1, 0, 0, 1024, 768,
+            screen.back_buffer, 0, 0);
+  const CursorSprite& sprite = mouse.cursor_sprite;
+  copy_rect_keyed(screen.interface_atlas, sprite.x, sprite.y, sprite.width, sprite.height, screen.back_buffer,
+                  mouse.cursor_x, mouse.cursor_y);
+  flip_primary();
+}

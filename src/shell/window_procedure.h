@@ -1,0 +1,16 @@
+#pragma once
+// The window procedure of the program's only window: keyboard commands, typed characters for
+// an open prompt, blink steps, mouse acquisition on activation, and the end of the program.
+#include <cstdint>
+
+#include "platform/display/display.h"
+
+// Set once the title screen has been clicked away; key presses do nothing before.
+extern std::int32_t keys_enabled;
+
+std::intptr_t window_procedure(platform::Window* window, std::uint32_t message, std::uintptr_t first_parameter,
+                               std::intptr_t second_parameter);
+
+// Where typed characters go while a prompt is open; the editor installs its prompt handler.
+using PromptKeyHandler = void (*)(std::uint8_t character, std::uint8_t prompt);
+void set_prompt_key_handler(PromptKeyHandler handler);
