@@ -2,6 +2,8 @@
 // stb_image's loaders and a plain memcpy of the picture's pixel bytes, in one run.
 #include <SDL2/SDL.h>
 #include <benchmark/benchmark.h>
+
+#include "support/time_collector.h"
 #include <stb/stb_image.h>
 #include <unistd.h>
 
@@ -123,17 +125,6 @@ BENCHMARK(sdl_load_and_convert)->MinTime(seconds_each)->UseRealTime();
 BENCHMARK(stb_load)->MinTime(seconds_each)->UseRealTime();
 BENCHMARK(memcpy_pixels)->MinTime(seconds_each)->UseRealTime();
 
-// Keeps each benchmark's wall time per iteration (file reading is part of the work).
-class TimeCollector : public benchmark::ConsoleReporter {
- public:
-  // Without colours, so the goal lines start at the beginning of their lines.
-  TimeCollector() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
 
 }  // namespace
 
@@ -143,11 +134,11 @@ int main(int argc, char** argv) {
   TimeCollector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
   benchmark::Shutdown();
-  const double ours = collector.times["ours_onto_surface"];
-  const double sdl = collector.times["sdl_load_and_convert"];
+  const double ours = collector.times["ours_onto_surface"].real;
+  const double sdl = collector.times["sdl_load_and_convert"].real;
   if (ours <= 0 || sdl <= 0) return 1;
   std::printf("bmp load 1024x768x24 (ms): ours %.3f, SDL %.3f, stb_image %.3f, memcpy of the pixels %.3f\n",
-              ours / 1e6, sdl / 1e6, collector.times["stb_load"] / 1e6, collector.times["memcpy_pixels"] / 1e6);
+              ours / 1e6, sdl / 1e6, collector.times["stb_load"].real / 1e6, collector.times["memcpy_pixels"].real / 1e6);
   std::printf("RATIO bmp_decode_vs_sdl %.3f goal <= 0.5\n", ours / sdl);
   return 0;
 }

@@ -1,6 +1,8 @@
 // Whole-frame rectangle copies against a plain memcpy of the same bytes, in one run.
 #include <benchmark/benchmark.h>
 
+#include "support/time_collector.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -66,17 +68,6 @@ BENCHMARK(memcpy_frame)->MinTime(seconds_each);
 BENCHMARK(copy_opaque_frame)->MinTime(seconds_each);
 BENCHMARK(copy_keyed_frame)->MinTime(seconds_each);
 
-// Keeps each benchmark's time per iteration for the ratios printed at the end.
-class TimeCollector : public benchmark::ConsoleReporter {
- public:
-  // Without colours, so the goal lines start at the beginning of their lines.
-  TimeCollector() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times[run.run_name.function_name] = run.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
 
 }  // namespace
 
@@ -85,9 +76,9 @@ int main(int argc, char** argv) {
   TimeCollector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
   benchmark::Shutdown();
-  const double base = collector.times["memcpy_frame"];
+  const double base = collector.times["memcpy_frame"].cpu;
   if (base <= 0) return 1;
-  std::printf("RATIO copy_opaque_vs_memcpy %.3f goal <= 1.2\n", collector.times["copy_opaque_frame"] / base);
-  std::printf("RATIO copy_keyed_vs_memcpy %.3f goal <= 3\n", collector.times["copy_keyed_frame"] / base);
+  std::printf("RATIO copy_opaque_vs_memcpy %.3f goal <= 1.2\n", collector.times["copy_opaque_frame"].cpu / base);
+  std::printf("RATIO copy_keyed_vs_memcpy %.3f goal <= 3\n", collector.times["copy_keyed_frame"].cpu / base);
   return 0;
 }

@@ -2,6 +2,8 @@
 // any mixer: summing and saturating four channels whose samples are already at the output rate.
 #include <benchmark/benchmark.h>
 
+#include "support/time_collector.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -140,22 +142,6 @@ void sum_floor_sixty_seconds(benchmark::State& state) {
   }
 }
 
-// Keeps each benchmark's times per iteration, in seconds.
-class RecordingReporter : public benchmark::ConsoleReporter {
- public:
-  struct Times {
-    double real = 0;
-    double cpu = 0;
-  };
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const double per_second = benchmark::GetTimeUnitMultiplier(run.time_unit);
-      times[run.benchmark_name()] = {run.GetAdjustedRealTime() / per_second, run.GetAdjustedCPUTime() / per_second};
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, Times> times;
-};
 
 }  // namespace
 
@@ -164,10 +150,12 @@ BENCHMARK(sum_floor_sixty_seconds)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  RecordingReporter reporter;
+  TimeCollector reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto mix = reporter.times["mix_sixty_seconds/min_time:2.000"];
-  const auto floor = reporter.times["sum_floor_sixty_seconds/min_time:2.000"];
+  // Both run in milliseconds; the ratios below want seconds.
+  const BenchTimes mix{reporter.times["mix_sixty_seconds"].real / 1000, reporter.times["mix_sixty_seconds"].cpu / 1000};
+  const BenchTimes floor{reporter.times["sum_floor_sixty_seconds"].real / 1000,
+                         reporter.times["sum_floor_sixty_seconds"].cpu / 1000};
   if (mix.cpu <= 0 || floor.cpu <= 0) {
     std::fprintf(stderr, "bench_sound: a benchmark did not run\n");
     return 1;

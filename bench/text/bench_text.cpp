@@ -1,6 +1,8 @@
 // A full text page against a plain memcpy of a frame, in one run.
 #include <benchmark/benchmark.h>
 
+#include "support/time_collector.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -93,15 +95,6 @@ BENCHMARK(text_page_xrgb8888)->MinTime(seconds_each);
 BENCHMARK(text_page_rgb565)->MinTime(seconds_each);
 BENCHMARK(load_fonts)->MinTime(seconds_each)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration for the ratios printed at the end.
-class TimeCollector : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times[run.run_name.function_name] = run.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
 
 }  // namespace
 
@@ -110,13 +103,13 @@ int main(int argc, char** argv) {
   TimeCollector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
   benchmark::Shutdown();
-  const double base = collector.times["memcpy_frame"];
+  const double base = collector.times["memcpy_frame"].cpu;
   if (base <= 0) return 1;
   // A full page blends about as many pixels as a frame holds, so it cannot beat a frame copy;
   // the goals keep it within a small multiple of one.
   std::printf("RATIO text_page_vs_memcpy %.3f goal <= 10\n",
-              collector.times["text_page_xrgb8888"] / base);
+              collector.times["text_page_xrgb8888"].cpu / base);
   std::printf("RATIO text_page_rgb565_vs_memcpy %.3f goal <= 25\n",
-              collector.times["text_page_rgb565"] / base);
+              collector.times["text_page_rgb565"].cpu / base);
   return 0;
 }

@@ -7,21 +7,6 @@
 using platform::read_pixel;
 using platform::Rgb;
 
-namespace {
-
-void fill(platform::Surface* s, Rgb colour) {
-  for (int y = 0; y < s->height; ++y)
-    for (int x = 0; x < s->width; ++x) platform::write_pixel(*s, x, y, colour);
-}
-
-int count_of(const platform::Surface* s, Rgb colour, int x0, int y0, int w, int h) {
-  int n = 0;
-  for (int y = y0; y < y0 + h; ++y)
-    for (int x = x0; x < x0 + w; ++x) n += read_pixel(*s, x, y) == colour;
-  return n;
-}
-
-}  // namespace
 
 TEST_F(GraphicsTest, AFlipLeavesThePreviousFrameInTheBackBuffer) {
   fill(screen.back_buffer, {10, 0, 0});

@@ -16,40 +16,13 @@
 #include "platform/headless/headless_display.h"
 #include "platform/headless/headless_message_box.h"
 #include "shell/startup.h"
+#include "support/started_program.h"
 #include "support/temp_dir.h"
 
-class ScreensTest : public ::testing::Test {
+class ScreensTest : public StartedProgramTest {
  protected:
-  ScreensTest() : cwd_(dir_.path()) {}
-
   void SetUp() override {
-    platform::headless::reset_refusals();
-    reset_configuration();
-    set_default_names();
-    reset_page_table();
-    reset_mouse_state();
+    StartedProgramTest::SetUp();
     reset_text_page();
-    ASSERT_TRUE(startup());
   }
-  void TearDown() override {
-    shutdown();
-    platform::destroy_window(screen.main_window);
-    platform::headless::reset_refusals();
-    platform::headless::clear_message_boxes();
-  }
-
-  static void fill(platform::Surface* s, platform::Rgb colour) {
-    for (int y = 0; y < s->height; ++y)
-      for (int x = 0; x < s->width; ++x) platform::write_pixel(*s, x, y, colour);
-  }
-
-  static int count_of(const platform::Surface* s, platform::Rgb colour, int x0, int y0, int w, int h) {
-    int n = 0;
-    for (int y = y0; y < y0 + h; ++y)
-      for (int x = x0; x < x0 + w; ++x) n += platform::read_pixel(*s, x, y) == colour;
-    return n;
-  }
-
-  test_support::TempDir dir_;
-  test_support::ScopedWorkingDir cwd_;
 };
