@@ -9,6 +9,7 @@
 #include "graphics/screen_context.h"
 #include "input/mouse.h"
 #include "platform/messages/window_messages.h"
+#include "screens/editor_clicks.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
 #include "screens/reader_menu.h"
@@ -168,6 +169,11 @@ Next dispatch_click() {
         return Next::redraw;
       }
       return leave_editor();
+    }
+    switch (editor_left_click(mouse.cursor_x, mouse.cursor_y)) {
+      case EditorClick::redraw: return Next::redraw;
+      case EditorClick::wait: return Next::wait;
+      case EditorClick::not_taken: break;
     }
     return reader_left_click();
   }

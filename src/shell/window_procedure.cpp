@@ -8,6 +8,7 @@
 #include "input/mouse.h"
 #include "platform/messages/timers.h"
 #include "platform/messages/window_messages.h"
+#include "screens/editor_prompt.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
 #include "shell/box_blink.h"
@@ -17,8 +18,6 @@
 std::int32_t keys_enabled = 0;
 
 namespace {
-
-PromptKeyHandler prompt_key_handler = nullptr;
 
 // An arrow key nudges the box being placed by one pixel.
 void nudge_box(std::int32_t dx, std::int32_t dy) {
@@ -67,8 +66,6 @@ bool keyboard_command(std::uintptr_t key) {
 
 }  // namespace
 
-void set_prompt_key_handler(PromptKeyHandler handler) { prompt_key_handler = handler; }
-
 std::intptr_t window_procedure(platform::Window* window, std::uint32_t message, std::uintptr_t first_parameter,
                                std::intptr_t second_parameter) {
   screen.main_window = window;
@@ -86,8 +83,7 @@ std::intptr_t window_procedure(platform::Window* window, std::uint32_t message, 
       if (keys_enabled != 0 && keyboard_command(first_parameter)) return 0;
       break;
     case platform::WM_CHAR:
-      if (editor.prompt_mode > 0 && prompt_key_handler)
-        prompt_key_handler(static_cast<std::uint8_t>(first_parameter & 0xFF), editor.prompt_mode);
+      if (editor.prompt_mode > 0) prompt_key(static_cast<std::uint8_t>(first_parameter & 0xFF), editor.prompt_mode);
       break;
     case platform::WM_TIMER:
       if (blink.blink_on == 0) {

@@ -10,7 +10,3 @@ extern std::int32_t keys_enabled;
 
 std::intptr_t window_procedure(platform::Window* window, std::uint32_t message, std::uintptr_t first_parameter,
                                std::intptr_t second_parameter);
-
-// Where typed characters go while a prompt is open; the editor installs its prompt handler.
-using PromptKeyHandler = void (*)(std::uint8_t character, std::uint8_t prompt);
-void set_prompt_key_handler(PromptKeyHandler handler);
