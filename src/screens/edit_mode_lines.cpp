@@ -10,12 +10,12 @@ void format_edit_mode_line(char* out, std::size_t size, std::int32_t m) {
   const int p = page_index(pages.current_page);
   const int mark = pages.mark[p];
   switch (m) {
-    case 0: std::snprintf(out, size, "EDITMODUS W\xC4" "HLEN !"); break;
+    case 0: std::snprintf(out, size, "EDITMODUS W\304HLEN !"); break;
     case 1:
-      std::snprintf(out, size, "EDITMODE %d NEUE BILDNUMMER %d ( F\xDC" "R ANH\xC4" "NGEN EINGEBEN )", m,
+      std::snprintf(out, size, "EDITMODE %d NEUE BILDNUMMER %d ( F\334R ANH\304NGEN EINGEBEN )", m,
                     editor.new_picture);
       break;
-    case 2: std::snprintf(out, size, "EDITMODE %d BILDNUMMER %d ANH\xC4" "NGEN !", m, editor.new_picture); break;
+    case 2: std::snprintf(out, size, "EDITMODE %d BILDNUMMER %d ANH\304NGEN !", m, editor.new_picture); break;
     case 3:
       std::snprintf(out, size, "EDITMODE %d BILDNUMMER %d ( AUSTAUSCHEN ) EINGEBEN", m, editor.exchange_picture);
       break;
@@ -24,7 +24,7 @@ void format_edit_mode_line(char* out, std::size_t size, std::int32_t m) {
                     editor.exchange_picture);
       break;
     case 5: std::snprintf(out, size, "EDITMODE %d INSERT PLATZ SCHAFFEN", m); break;
-    case 6: std::snprintf(out, size, "EDITMODE %d SEITE L\xD6" "SCHEN", m); break;
+    case 6: std::snprintf(out, size, "EDITMODE %d SEITE L\326SCHEN", m); break;
     case 7:
     case 18:
     case 19: std::snprintf(out, size, "EDITMODE %d MARKIEREN %2d", m, mark); break;
@@ -36,7 +36,7 @@ void format_edit_mode_line(char* out, std::size_t size, std::int32_t m) {
     case 13:
     case 14:
     case 15:
-      std::snprintf(out, size, "EDITMODE %d BOX %d POS. ACHTUNG JEDER KLICK \xC4" "NDERT POS.", m, m - 12);
+      std::snprintf(out, size, "EDITMODE %d BOX %d POS. ACHTUNG JEDER KLICK \304NDERT POS.", m, m - 12);
       break;
     case 16: std::snprintf(out, size, "EDITMODE %d 3.BOXNUMMER EINGEBEN ( %d )", m, pages.box3[p]); break;
     case 17: std::snprintf(out, size, "EDITMODE %d BACKSOUND EINGEBEN ( %d )", m, pages.back_sound[p]); break;

@@ -22,7 +22,7 @@ struct Prompt {
 
 // Texts as authors know them (Windows-1252).
 constexpr Prompt prompts[] = {
-    {1, "MODUS 1 BILDNUMMER EINGEBEN ( NEUES BILD ANH\xC4" "NGEN )"},
+    {1, "MODUS 1 BILDNUMMER EINGEBEN ( NEUES BILD ANH\304NGEN )"},
     {2, "MODUS 2 BILDNUMMER EINGEBEN ( BILD AUSTAUSCHEN )"},
     {3, "MODUS 3 WAVENUMMER EINGEBEN ( EINMALSOUND )"},
     {10, "MODUS 10 BOXNUMMER EINGEBEN ( AKTUELL )"},

@@ -10,7 +10,7 @@
 // Texts kept byte for byte as readers know them, "800/600" and "initalisiert" included.
 const char* const startup_error_texts[9] = {
     "0 Kein Fehler aufgetreten",
-    "1 Kann kein Windows-Fenster \xF6" "ffnen",
+    "1 Kann kein Windows-Fenster \366ffnen",
     "2 DIREKTX-OBJEKT kann nicht erstellt werden",
     "3 FULLSCREENMODE kann nicht erstellt werden",
     "4 Videomodus 800/600 32 Bit kann nicht aufgerufen werden",
