@@ -39,7 +39,7 @@ SplitName split_windows_name(const std::string& name) {
     pos = 2;  // a drive letter means nothing here: the rest resolves from the working directory
     while (pos < path.size() && path[pos] == '/') ++pos;
   } else if (!path.empty() && path[0] == '/') {
-    split.root = "/";
+    split.root.push_back('/');  // not = "/": g++ 12 -O2 misreports that as an overlapping copy
   }
   while (pos < path.size()) {
     std::size_t end = path.find('/', pos);

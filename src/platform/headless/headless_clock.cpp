@@ -25,6 +25,8 @@ void advance_ms(std::int64_t ms) {
   virtual_now += ms < room ? ms : room;
 }
 
+void reset_clock() { virtual_now = 0; }
+
 }  // namespace headless
 
 }  // namespace platform

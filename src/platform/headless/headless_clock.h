@@ -9,4 +9,8 @@ namespace platform::headless {
 // passing outside the program would: the test or the script runner says when.
 void advance_ms(std::int64_t ms);
 
+// Back to 0, as when a process starts: for running the program again in the same process.
+// Timers and a running sound device keep their own times, so reset them first.
+void reset_clock();
+
 }  // namespace platform::headless

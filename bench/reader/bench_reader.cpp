@@ -1,0 +1,210 @@
+// The reader's costs in one run: a page turn against the work it cannot avoid (reading and
+// decoding the page picture onto a surface and three whole-frame copies), and the peak memory of
+// rozeva-headless paging through a 50-page book with sound.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "book/page_table.h"
+#include "book_folder.h"
+#include "graphics/rect_copy.h"
+#include "graphics/screen_context.h"
+#include "platform/bmp/bmp.h"
+#include "platform/headless/headless_audio.h"
+#include "platform/headless/headless_clock.h"
+#include "platform/headless/headless_display.h"
+#include "platform/headless/headless_messages.h"
+#include "platform/headless/headless_script.h"
+#include "screens/page_display.h"
+#include "shell/main_loop.h"
+#include "shell/program_state.h"
+#include "support/bmp_writer.h"
+#include "support/temp_dir.h"
+#include "support/time_collector.h"
+
+extern char** environ;
+
+namespace {
+
+namespace headless = platform::headless;
+using reader_test::BookFolder;
+
+constexpr std::int32_t first_turn_picture = 10;
+constexpr int text_lines = 40;
+constexpr int text_line_length = 60;
+constexpr int turn_box_width = 200;
+constexpr int turn_box_height = 150;
+constexpr int memory_book_pages = 50;
+constexpr int memory_book_turns = 60;
+
+// A picture whose every row differs, so nothing about it is cheaper than a photograph's rows.
+std::string gradient_picture(std::int32_t seed) {
+  return test_support::make_bmp24(platform::screen_width, platform::screen_height, [seed](int x, int y) {
+    return static_cast<std::uint32_t>((x * 7 + seed) & 255) << 16 | static_cast<std::uint32_t>((y * 3) & 255) << 8 |
+           static_cast<std::uint32_t>((x ^ y) & 255);
+  });
+}
+
+void write_common_files(const BookFolder& folder, std::int32_t title_music) {
+  folder.write_configuration(title_music);
+  folder.write_interface_atlas();
+  folder.write_title_picture();
+}
+
+// Two pages with different pictures, three boxes and a full text page in font_medium, plain flips.
+void write_turn_book(const BookFolder& folder) {
+  write_common_files(folder, 0);
+  std::string text = "10\n10\n2\n255\n255\n0\n";
+  for (int i = 0; i < text_lines; ++i) text += std::string(text_line_length, static_cast<char>('A' + i % 26)) + "\n";
+  folder.write_text_page(1, text);
+  auto book = std::make_unique<PageTable>();
+  book->page_count = 2;
+  for (int p = 1; p <= 2; ++p) {
+    const std::int32_t picture = first_turn_picture + p - 1;
+    folder.write_file(BookFolder::picture_file_name("acs", picture), gradient_picture(picture));
+    book->picture[p] = picture;
+    book->text_file[p] = 1;
+    const std::int32_t boxes[] = {40 + 6 * p, 42 + 6 * p, 44 + 6 * p};
+    for (std::int32_t box : boxes) folder.write_box(box, turn_box_width, turn_box_height);
+    book->box1[p] = boxes[0];
+    book->box2[p] = boxes[1];
+    book->box3[p] = boxes[2];
+    book->box1_x[p] = 50;
+    book->box2_x[p] = 350;
+    book->box3_x[p] = 650;
+    book->box1_y[p] = book->box2_y[p] = book->box3_y[p] = 300;
+  }
+  folder.write_book(*book);
+}
+
+std::string turn_picture_path(std::int32_t page) {
+  return BookFolder::picture_file_name("acs", first_turn_picture + page - 1);
+}
+
+void page_turn(benchmark::State& state) {
+  std::int32_t page = pages.current_page;
+  for (auto _ : state) {
+    page = 3 - page;
+    pages.current_page = page;
+    show_page(pages.current_page, 0, 0);
+    benchmark::ClobberMemory();
+  }
+}
+
+void decode_and_three_copies(benchmark::State& state) {
+  std::int32_t page = 1;
+  for (auto _ : state) {
+    page = 3 - page;
+    // Straight into the surface, as the program decodes a page picture: no buffer to allocate.
+    benchmark::DoNotOptimize(platform::load_bmp_file_onto_surface(turn_picture_path(page), *screen.page_surface));
+    copy_rect(screen.page_surface, 0, 0, 1024, 768, screen.back_buffer, 0, 0);
+    copy_rect(screen.back_buffer, 0, 0, 1024, 768, screen.blink_frame_0, 0, 0);
+    copy_rect(screen.blink_frame_0, 0, 0, 1024, 768, screen.page_surface, 0, 0);
+    benchmark::ClobberMemory();
+  }
+}
+
+// A second each: shorter runs swing by tens of percent on a shared two-core machine.
+constexpr double seconds_each = 1.0;
+BENCHMARK(page_turn)->MinTime(seconds_each)->Unit(benchmark::kMillisecond);
+BENCHMARK(decode_and_three_copies)->MinTime(seconds_each)->Unit(benchmark::kMillisecond);
+
+// Starts the program silently on the turn book and runs the benchmarks while it waits for
+// its second click, with page 1 on screen.
+bool run_benchmarks_inside_the_program(TimeCollector& collector) {
+  test_support::TempDir dir;
+  write_turn_book(BookFolder(dir.path()));
+  test_support::ScopedWorkingDir working_dir(dir.path());
+  headless::reset_refusals();
+  headless::refuse_audio_device(true);
+  reset_program_state();
+  headless::reset_clock();
+  headless::ParsedScript script = headless::parse_script("left\nshot measure\n", headless::ShotFolder::given);
+  bool ran = false;
+  headless::start_script(std::move(script.lines), [&](const std::string&) {
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    ran = true;
+  });
+  WinMain();
+  headless::start_script({}, nullptr);
+  return ran;
+}
+
+// 50 pages, each with its own picture, wave and back sound, looping title music.
+void write_memory_book(const BookFolder& folder) {
+  constexpr std::int32_t title_music = 20;
+  write_common_files(folder, title_music);
+  for (std::int32_t sound : {1, 2, 3, 7}) folder.write_sound(sound, 200);
+  folder.write_sound(title_music, 3000);
+  auto book = std::make_unique<PageTable>();
+  book->page_count = memory_book_pages;
+  for (int p = 1; p <= memory_book_pages; ++p) {
+    const std::int32_t picture = first_turn_picture + p - 1;
+    folder.write_file(BookFolder::picture_file_name("acs", picture), gradient_picture(picture));
+    book->picture[p] = picture;
+    book->wave[p] = 100 + p;
+    folder.write_sound(book->wave[p], 1000);
+    book->back_sound[p] = 200 + p % 5;
+    book->forward_transition[p] = p % 9;
+  }
+  for (int s = 0; s < 5; ++s) folder.write_sound(200 + s, 2000);
+  folder.write_book(*book);
+}
+
+// The largest resident size rozeva-headless reached, in MiB; negative when it did not end well.
+double peak_memory_of_headless_paging() {
+  test_support::TempDir dir;
+  const std::filesystem::path book_dir = dir.path() / "book";
+  std::filesystem::create_directory(book_dir);
+  write_memory_book(BookFolder(book_dir));
+  std::string script = "left\n";
+  for (int i = 0; i < memory_book_turns; ++i) script += "move 1000 1000\nleft\nwait 300\n";
+  const std::string script_path = dir.file("script.txt");
+  BookFolder(dir.path()).write_file("script.txt", script);
+  const std::string log_path = dir.file("sound.log");
+
+  std::vector<std::string> arguments = {ROZEVA_HEADLESS, "--sound-log", log_path, book_dir.string(), script_path};
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  int status = 0;
+  rusage usage{};
+  if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+  constexpr double kib_per_mib = 1024.0;
+  return static_cast<double>(usage.ru_maxrss) / kib_per_mib;  // ru_maxrss is in KiB
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  TimeCollector collector;
+  const bool ran = run_benchmarks_inside_the_program(collector);
+  benchmark::Shutdown();
+  // CPU time: the wall clock of a shared two-core machine swings with the other processes.
+  const double turn = collector.times["page_turn"].cpu;
+  const double floor = collector.times["decode_and_three_copies"].cpu;
+  if (!ran || turn <= 0 || floor <= 0) {
+    std::fputs("bench_reader: the program did not reach its first page\n", stderr);
+    return 1;
+  }
+  const double peak_mib = peak_memory_of_headless_paging();
+  if (peak_mib < 0) {
+    std::fputs("bench_reader: rozeva-headless did not page through the book\n", stderr);
+    return 1;
+  }
+  std::printf("page turn %.3f ms, floor %.3f ms; rozeva-headless peak %.1f MiB over %d turns\n", turn, floor,
+              peak_mib, memory_book_turns);
+  std::printf("RATIO page_turn_vs_floor %.3f goal <= 2\n", turn / floor);
+  std::printf("RATIO peak_rss_mib_50_pages %.1f goal <= 64\n", peak_mib);
+  return 0;
+}

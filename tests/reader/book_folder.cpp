@@ -1,0 +1,125 @@
+#include "book_folder.h"
+
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "book/book_file.h"
+#include "graphics/picture_files.h"
+#include "support/bmp_writer.h"
+
+namespace reader_test {
+
+namespace {
+
+constexpr int sound_rate = 22050;
+constexpr int wave_header_size = 44;
+constexpr std::uint8_t quiet_sample = 128;
+
+struct AtlasPart {
+  int x, y, width, height;
+  Rgb colour;
+};
+
+constexpr AtlasPart atlas_parts[] = {
+    {40, 0, 174, 58, nav_bar_colour},          {224, 50, 40, 18, mark_colour},
+    {0, 600, 800, 49, toolbar_colour},         {0, 649, 200, 49, side_buttons_colour},
+    {0, 700, 800, 48, status_bar_colour},      {0, 80, 600, 450, menu_panel_colour},
+    {224, 0, 440, 50, slider_bar_colour},      {40, 68, 50, 10, volume_marker_colour},
+};
+constexpr int cursor_side = 16;
+constexpr int level_strip_x = 824;
+constexpr int level_strip_height = 16;
+
+std::uint32_t packed(Rgb c) {
+  return static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 | static_cast<std::uint32_t>(c.b);
+}
+
+std::uint32_t atlas_pixel(int x, int y) {
+  // An arrow: the lower-left half of the cursor square, the rest black and so transparent.
+  if (x < cursor_side && y < cursor_side) return x <= y ? packed(cursor_colour) : 0;
+  if (x >= level_strip_x && y < level_strip_count * level_strip_height)
+    return packed(level_strip_colour(y / level_strip_height + 1));
+  for (const AtlasPart& part : atlas_parts)
+    if (x >= part.x && x < part.x + part.width && y >= part.y && y < part.y + part.height) return packed(part.colour);
+  return packed(atlas_background);
+}
+
+void put_le(std::string& bytes, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+}
+
+}  // namespace
+
+std::string whole_screen_bmp(Rgb colour) {
+  const std::uint32_t c = packed(colour);
+  return test_support::make_bmp24(platform::screen_width, platform::screen_height, [c](int, int) { return c; });
+}
+
+void BookFolder::write_file(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(dir_ / name, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string BookFolder::picture_file_name(const char* prefix, std::int32_t number) {
+  char name[picture_name_room + 1];
+  build_picture_file_name(prefix, number, name);
+  return name;
+}
+
+void BookFolder::write_configuration(std::int32_t title_music) const {
+  write_file("lurinf.bin", std::string("acs\nacb\nbsou\n") + book_file_name + "\n" + title_line1 + "\n" +
+                               title_line2 + "\n" + std::to_string(title_music) + "\n");
+}
+
+void BookFolder::write_interface_atlas() const {
+  write_file(picture_file_name("acs", interface_atlas_picture),
+             test_support::make_bmp24(platform::screen_width, platform::screen_height, atlas_pixel));
+}
+
+void BookFolder::write_title_picture() const {
+  write_file(picture_file_name("acs", title_picture), whole_screen_bmp(title_colour));
+}
+
+void BookFolder::write_picture(std::int32_t number) const {
+  write_file(picture_file_name("acs", number), whole_screen_bmp(page_colour(number)));
+}
+
+void BookFolder::write_box(std::int32_t number, int width, int height) const {
+  const std::uint32_t c = packed(box_colour(number));
+  write_file(picture_file_name("acb", number), test_support::make_bmp24(width, height, [c](int, int) { return c; }));
+}
+
+void BookFolder::write_text_page(std::int32_t number, const std::string& contents) const {
+  write_file("acst" + std::to_string(number) + ".DAT", contents);
+}
+
+void BookFolder::write_sound(std::int32_t number, int ms) const {
+  const auto samples = static_cast<std::uint32_t>(std::int64_t{sound_rate} * ms / 1000);
+  std::string bytes = "RIFF";
+  put_le(bytes, wave_header_size - 8 + samples, 4);
+  bytes += "WAVEfmt ";
+  put_le(bytes, 16, 4);
+  put_le(bytes, 1, 2);  // PCM
+  put_le(bytes, 1, 2);  // mono
+  put_le(bytes, sound_rate, 4);
+  put_le(bytes, sound_rate, 4);  // bytes per second
+  put_le(bytes, 1, 2);           // block align
+  put_le(bytes, 8, 2);           // bits per sample
+  bytes += "data";
+  put_le(bytes, samples, 4);
+  bytes.append(samples, static_cast<char>(quiet_sample));
+  write_file("bsou" + std::to_string(number) + ".WAV", bytes);
+}
+
+void BookFolder::write_book(const PageTable& book) const {
+  // encode_book reads the program's own table; lend it the book for the moment.
+  const auto saved = std::make_unique<PageTable>(pages);
+  pages = book;
+  std::vector<std::uint8_t> bytes(book_file_size);
+  encode_book(bytes.data(), book_file_size);
+  pages = *saved;
+  write_file(book_file_name, std::string(bytes.begin(), bytes.end()));
+}
+
+}  // namespace reader_test
