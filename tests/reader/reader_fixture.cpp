@@ -79,9 +79,9 @@ void ReaderTest::give_box(int page, int slot, std::int32_t number, std::int32_t 
   folder_.write_box(number + 1, box_width, box_height);
 }
 
-RunResult ReaderTest::run(const Script& script, bool with_sound) {
+RunResult ReaderTest::run(const Script& script, bool with_sound, bool write_book_file) {
   RunResult result;
-  folder_.write_book(book);
+  if (write_book_file) folder_.write_book(book);
   headless::ParsedScript parsed = headless::parse_script(script.text(), headless::ShotFolder::given);
   if (!parsed.errors.empty()) {
     ADD_FAILURE() << "bad script: " << headless::describe(parsed.errors.front());

@@ -60,8 +60,9 @@ class ReaderTest : public ::testing::Test {
   // Box `slot` (1..3) of `page` shows box picture `number` at (x, y); pictures `number` and
   // its highlight `number` + 1 are written, box_width x box_height.
   void give_box(int page, int slot, std::int32_t number, std::int32_t x, std::int32_t y);
-  // Writes `book` as the book file and runs the program to its end (or the script's).
-  RunResult run(const Script& script, bool with_sound = true);
+  // Writes `book` as the book file (unless told not to) and runs the program to its end (or
+  // the script's).
+  RunResult run(const Script& script, bool with_sound = true, bool write_book_file = true);
 
   test_support::TempDir dir_;
   test_support::ScopedWorkingDir working_dir_{dir_.path()};

@@ -1,0 +1,130 @@
+// An author builds a book inside the program, from a folder without a book file, and saves it.
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "book/book_file.h"
+#include "reader_fixture.h"
+
+namespace reader_test {
+namespace {
+
+constexpr int toolbar_y = 740;
+constexpr int side_upper_y = 10;
+constexpr int side_lower_y = 40;
+
+int toolbar_x(int mode) { return (mode - 1) * 50 + 25; }
+int side_x(int mode) { return 801 + (mode - 17) * 50 + 24; }
+
+// Chooses the toolbar mode with one click and carries it out with a second.
+Script& carry_out(Script& s, int mode) { return s.click(toolbar_x(mode), toolbar_y).left(); }
+
+// Replaces the prompt's pre-filled value with `number` and stores it.
+Script& answer(Script& s, std::int32_t number) {
+  return s.line("char 9").line("type " + std::to_string(number)).line("char 13");
+}
+
+std::vector<std::uint8_t> file_bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// What the session below must leave: the cleared table of a fresh start, edited.
+std::vector<std::uint8_t> expected_book() {
+  reset_page_table();
+  pages.default_box1_x = 100;
+  pages.default_box1_y = 100;
+  clear_page_table();
+  pages.start_page = 1;
+  pages.page_count = 5;
+  const std::int32_t pictures[] = {0, 10, 11, 12, 12, 13};
+  for (int p = 1; p <= 5; ++p) pages.picture[p] = pictures[p];
+  // Page 3 was inserted: empty but for the picture of the page that moved up.
+  for (std::int32_t* field : {pages.box1_x, pages.box1_y, pages.box2_x, pages.box2_y, pages.box3_x, pages.box3_y})
+    field[3] = 0;
+  pages.wave[2] = 5;
+  pages.box1[2] = 20;
+  pages.level[2] = 3;
+  pages.box2[2] = 21;
+  pages.box2_x[2] = 303;
+  pages.box2_y[2] = 402;
+  pages.box3[2] = 22;
+  pages.back_sound[2] = 30;
+  pages.text_file[2] = 7;
+  pages.mark[2] = 3;
+  std::vector<std::uint8_t> bytes(book_file_size);
+  encode_book(bytes.data(), book_file_size);
+  return bytes;
+}
+
+class AuthoringSession : public ReaderTest {};
+
+}  // namespace
+
+TEST_F(AuthoringSession, AnAuthorBuildsAndSavesABookInsideTheProgram) {
+  for (std::int32_t picture = 10; picture <= 14; ++picture) folder_.write_picture(picture);
+  folder_.write_box(21, box_width, box_height);
+  Script s;
+  s.left().right_click(500, 300).click(110, 109);  // the menu's editor switch
+  s.shot("editor");
+  carry_out(s, 3);  // exchange page 1's missing picture for 10
+  answer(s, 10);
+  carry_out(s, 4);
+  for (std::int32_t picture : {11, 12, 13, 14}) {
+    carry_out(s, 1);
+    answer(s, picture);
+    carry_out(s, 2);
+  }
+  s.shot("appended");
+  s.back().back();  // from page 5 to page 3
+  carry_out(s, 5);
+  s.forward().forward().forward();  // to page 6, the last
+  carry_out(s, 6);
+  s.forward().forward();  // wraps to page 1, then page 2
+  for (const auto& [mode, value] : {std::pair{9, 5}, {10, 20}, {11, 3}, {12, 21}, {16, 22}}) {
+    carry_out(s, mode);
+    answer(s, value);
+  }
+  s.click(side_x(17), side_upper_y).left();
+  answer(s, 30);
+  s.click(side_x(20), side_upper_y).left();
+  answer(s, 7);
+  s.click(toolbar_x(14), toolbar_y).click(300, 400);  // box 2 placed by a click ...
+  s.key("RIGHT").key("RIGHT").key("RIGHT").key("DOWN").key("DOWN");  // ... and nudged
+  s.shot("placed").right();
+  carry_out(s, 7);                                      // mark 1
+  s.click(side_x(18), side_upper_y).left();             // 1 -> 0
+  s.left();                                             // 0 -> 2
+  s.click(side_x(19), side_lower_y).left();             // 2 -> 4
+  s.click(side_x(19), side_upper_y);                    // 4 -> 0
+  s.left();                                             // 0 -> 3
+  s.shot("marked");
+  carry_out(s, 8);
+  s.shot("saved").key("F12");
+
+  const RunResult first = run(s, false, false);
+  EXPECT_TRUE(first.display_released);
+  EXPECT_TRUE(filled_with(first.shot("editor"), toolbar_colour, 0, 720, 800, 40));
+  EXPECT_TRUE(filled_with(first.shot("appended"), page_colour(14), 300, 300, 100, 100));
+  EXPECT_TRUE(filled_with(first.shot("placed"), box_colour(21), 303, 402, box_width, box_height));
+  EXPECT_TRUE(filled_with(first.shot("marked"), mark_colour, 880, 695, 10, 8));
+  EXPECT_FALSE(filled_with(first.shot("saved"), toolbar_colour, 0, 720, 800, 40));  // saving left the editor
+
+  const auto saved = file_bytes(folder_.dir() / book_file_name);
+  const auto expected = expected_book();
+  ASSERT_EQ(saved.size(), expected.size());
+  for (std::size_t i = 0; i < saved.size(); ++i)
+    ASSERT_EQ(saved[i], expected[i]) << "first difference at byte " << i;
+
+  Script reading;
+  reading.left().shot("page1").forward().shot("page2").key("F12");
+  const RunResult second = run(reading, false, false);
+  EXPECT_TRUE(filled_with(second.shot("page1"), page_colour(10), 500, 300, 100, 100));
+  EXPECT_TRUE(filled_with(second.shot("page2"), box_colour(21), 303, 402, box_width, box_height));
+  EXPECT_EQ(pages.page_count, 5);
+  EXPECT_EQ(pages.mark[2], 3);
+}
+
+}  // namespace reader_test
