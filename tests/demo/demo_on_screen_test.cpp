@@ -1,0 +1,350 @@
+// The demo book as a reader sees it: rozeva-demo writes it, rozeva-headless plays a script
+// through it, and the screen shots must show the book's pictures and the atlas's parts exactly
+// where the program puts them, every button on the area the program tests for its clicks.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "book/book_file.h"
+#include "book/configuration.h"
+#include "book/page_table.h"
+#include "book/text_page.h"
+#include "graphics/picture_files.h"
+#include "platform/files/file_lookup.h"
+#include "screen_shots.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using shots::Image;
+using shots::Rect;
+using shots::Rgb;
+
+constexpr Rgb white{255, 255, 255};
+constexpr int park_x = 1007, park_y = 301;  // a pointer position clear of everything checked
+const Rect parked_cursor{park_x, park_y, 16, 16};
+const Rect forward_cursor{985, 737, 16, 16};
+const Rect nav_bar{782, 708, 232, 58};
+const Rect screen{0, 0, 1024, 768};
+
+// The reader menu's click areas, as the program tests them (screen pixels, inclusive).
+struct Area {
+  const char* name;
+  int x0, y0, x1, y1;
+  int cx() const { return (x0 + x1) / 2; }
+  int cy() const { return (y0 + y1) / 2; }
+};
+const Area editor_switch{"editor switch", 106, 106, 114, 112};
+const Area author_switch{"author switch", 198, 106, 210, 112};
+const Area louder{"louder", 137, 275, 167, 293};
+const Area quieter{"quieter", 137, 455, 167, 473};
+const Area slow{"slow", 351, 441, 399, 489}, medium{"medium", 400, 441, 449, 489}, fast{"fast", 450, 441, 499, 489};
+Area entry(int k) { return {"entry", 351, 121 + 50 * (k - 1), 679, 169 + 50 * (k - 1)}; }
+std::vector<Area> menu_areas() {
+  std::vector<Area> areas{editor_switch, author_switch, louder, quieter, slow, medium, fast};
+  for (int k = 1; k <= 5; ++k) areas.push_back(entry(k));
+  return areas;
+}
+
+Rect marker_at(int level) { return {126, 280 + 20 * level, 50, 10}; }
+
+std::string page_shot(int page) { return "page-" + std::to_string(100 + page).substr(1); }
+
+// Title, every page forwards, then the menu on page 2 (which blinks box 1): the volume, the
+// author switch and a slider, each blink speed timed against the blink, the jumps, the editor.
+std::string script(int page_count) {
+  std::string s;
+  auto line = [&](const std::string& text) { s += text + "\n"; };
+  auto click = [&](int x, int y) {
+    s += shots::pointer_to(x, y);
+    line("left");
+  };
+  auto park = [&] { s += shots::pointer_to(park_x, park_y); };
+  line("wait 100");
+  line("shot title");
+  line("left");
+  s += shots::pointer_to(forward_cursor.x, forward_cursor.y);
+  line("shot " + page_shot(1));
+  for (int page = 2; page <= page_count; ++page) {
+    line("left");
+    line("shot " + page_shot(page));
+  }
+  line("left");
+  line("left");
+  line("right");
+  park();
+  line("shot menu");
+  click(louder.cx(), louder.cy());
+  park();
+  line("shot louder");
+  click(quieter.cx(), quieter.cy());
+  line("left");
+  park();
+  line("shot quieter");
+  click(author_switch.cx(), author_switch.cy());
+  park();
+  line("shot sliders");
+  click(261, 55);  // backward slider: (261 - 100) / 40 = effect 4
+  park();
+  line("shot slider-moved");
+  click(author_switch.cx(), author_switch.cy());
+  const struct {
+    Area area;
+    const char* name;
+    int before, after;
+  } speeds[] = {{slow, "slow", 700, 900}, {medium, "medium", 500, 700}, {fast, "fast", 300, 500}};
+  for (const auto& speed : speeds) {
+    if (speed.area.x0 != slow.x0) line("right");
+    click(speed.area.cx(), speed.area.cy());
+    line("wait " + std::to_string(speed.before));
+    line(std::string("shot ") + speed.name + "-before");
+    line("wait " + std::to_string(speed.after - speed.before));
+    line(std::string("shot ") + speed.name + "-after");
+  }
+  for (const auto& [k, name] : {std::pair{3, "last-page"}, {2, "first-page"}}) {
+    line("right");
+    click(500, entry(k).cy());
+    park();
+    line(std::string("shot ") + name);
+  }
+  line("right");
+  click(editor_switch.cx(), editor_switch.cy());
+  park();
+  line("shot editor");
+  return s;
+}
+
+int run(const std::string& command) { return std::system(command.c_str()); }
+
+class DemoOnScreen : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = std::make_unique<test_support::TempDir>();
+    const std::string book = folder_->file("book");
+    const std::string demo = std::string("'") + ROZEVA_DEMO_EXE + "' '" + book + "' > /dev/null";
+    ASSERT_EQ(run(demo), 0);
+    {
+      test_support::ScopedWorkingDir in_book(book);
+      reset_configuration();
+      set_default_names();
+      ASSERT_GE(read_configuration("lurinf.bin"), 0);
+      reset_page_table();
+      clear_page_table();
+      ASSERT_EQ(load_book(), 0);
+      pictures_ = new std::map<std::string, Image>;
+      (*pictures_)["atlas"] = picture(config.picture_prefix, 1);
+      (*pictures_)["title"] = picture(config.picture_prefix, 2);
+      for (int p = 1; p <= pages.page_count; ++p) {
+        (*pictures_)[page_shot(p)] = picture(config.picture_prefix, pages.picture[p]);
+        if (pages.box1[p] > 0) (*pictures_)[page_shot(p) + "-box1"] = picture(config.box_picture_prefix, pages.box1[p]);
+        if (pages.box1[p] > 0) (*pictures_)[page_shot(p) + "-box1-lit"] = picture(config.box_picture_prefix, pages.box1[p] + 1);
+      }
+    }
+    folder_->write("script.txt", script(pages.page_count));
+    const std::string headless = std::string("'") + ROZEVA_HEADLESS_EXE + "' --shots '" + folder_->file("shots") +
+                                 "' '" + book + "' '" + folder_->file("script.txt") + "'";
+    ASSERT_EQ(run(headless), 0);
+  }
+  static void TearDownTestSuite() {
+    delete pictures_;
+    pictures_ = nullptr;
+    folder_.reset();
+  }
+
+  static Image picture(const char* prefix, std::int32_t number) {
+    char name[picture_name_room + 1];
+    if (!build_picture_file_name(prefix, number, name)) return {};
+    const auto path = platform::find_file(name);
+    const auto bitmap = path ? platform::load_bmp_file(*path) : std::nullopt;
+    return bitmap ? shots::from_bitmap(*bitmap) : Image{};
+  }
+
+  static const Image& known(const std::string& name) { return pictures_->at(name); }
+
+  Image shot(const std::string& name) const {
+    Image image = shots::read_png(folder_->file("shots/" + name + ".png"));
+    EXPECT_FALSE(image.empty()) << "no shot " << name;
+    if (image.empty()) image = Image{1024, 768, std::vector<Rgb>(1024 * 768)};
+    return image;
+  }
+
+  // Where the program draws the page's text: its lines from (text_x, text_y) down.
+  static Rect text_block(int page) {
+    char name[text_file_name_room + 1];
+    build_text_file_name(config.text_file_prefix, pages.text_file[page], name);
+    test_support::ScopedWorkingDir in_book(folder_->file("book"));
+    EXPECT_EQ(load_text_page(name), text_page_read);
+    const int line_height = 34;  // the largest step between lines, blank lines included
+    return {text_page.text_x - 2, text_page.text_y - 2, 1024 - text_page.text_x + 2,
+            text_page.text_line_count * line_height + 40};
+  }
+
+  static Rect box1_of(int page) {
+    const Image& box = known(page_shot(page) + "-box1");
+    return {pages.box1_x[page], pages.box1_y[page], box.width, box.height};
+  }
+
+  // The page's picture everywhere the program draws nothing over it.
+  static void expect_page_picture(const Image& s, int page, std::vector<Rect> overlays) {
+    overlays.push_back(nav_bar);
+    overlays.push_back({80, 50, 200, 16});
+    const std::int32_t boxes[3][3] = {{pages.box1[page], pages.box1_x[page], pages.box1_y[page]},
+                                      {pages.box2[page], pages.box2_x[page], pages.box2_y[page]},
+                                      {pages.box3[page], pages.box3_x[page], pages.box3_y[page]}};
+    for (const auto& [number, x, y] : boxes)
+      if (number > 0) overlays.push_back({x, y, 160, 160});
+    EXPECT_EQ(shots::count_differences(s, screen, known(page_shot(page)), 0, 0, overlays), 0) << "page " << page;
+  }
+
+  // Buttons 2 to 4 keyed over the page: the atlas's face where it is not black, else the page.
+  static void expect_nav_bar(const Image& s, int page, const Rect& cursor) {
+    const Image& atlas = known("atlas");
+    const Image& picture = known(page_shot(page));
+    int wrong = 0;
+    for (int y = 0; y < 58; ++y)
+      for (int x = 0; x < 232; ++x) {
+        const int sx = 782 + x, sy = 708 + y;
+        if (cursor.contains(sx, sy)) continue;
+        const Rgb face = x >= 58 ? atlas.at(40 + x - 58, y) : Rgb{};
+        const Rgb expected = face == Rgb{} ? picture.at(sx, sy) : face;
+        if (!(s.at(sx, sy) == expected)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << "navigation bar on page " << page;
+  }
+
+  static void expect_slider(const Image& s, int y, int value) {
+    const Image& atlas = known("atlas");
+    int wrong = 0;
+    for (int dy = 0; dy < 50; ++dy)
+      for (int dx = 0; dx < 440; ++dx) {
+        const int kx = dx - 40 * value, ky = dy - 26;
+        const bool on_knob = kx >= 0 && kx < 40 && ky >= 0 && ky < 18 && !(atlas.at(224 + kx, 50 + ky) == Rgb{});
+        const Rgb expected = on_knob ? atlas.at(224 + kx, 50 + ky) : atlas.at(224 + dx, dy);
+        if (!(s.at(100 + dx, y + dy) == expected)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << "slider at y " << y << " with its knob at " << value;
+  }
+
+  // The panel at (100, 100) with the volume marker at `level` and nothing else changed.
+  static void expect_menu_panel(const Image& s, int level) {
+    const Image& atlas = known("atlas");
+    EXPECT_EQ(shots::count_differences(s, marker_at(level), atlas, 40, 68), 0) << "marker at level " << level;
+    EXPECT_EQ(shots::count_differences(s, {100, 100, 600, 450}, atlas, 0, 80, {marker_at(level)}), 0);
+  }
+
+  // White pixels of the shot's `area` where `source` at (source_x, source_y) is not white:
+  // text the program wrote.
+  static int white_text_pixels(const Image& s, Rect area, const Image& source, int source_x, int source_y) {
+    int count = 0;
+    for (int y = area.y; y < area.y + area.height; ++y)
+      for (int x = area.x; x < area.x + area.width; ++x)
+        if (s.at(x, y) == white && !(source.at(source_x + x - area.x, source_y + y - area.y) == white)) ++count;
+    return count;
+  }
+
+  static inline std::unique_ptr<test_support::TempDir> folder_;
+  static inline std::map<std::string, Image>* pictures_ = nullptr;
+};
+
+TEST_F(DemoOnScreen, TitleAndEveryPageShowTheirPicturesBoxesTextAndNavigation) {
+  const Image title = shot("title");
+  EXPECT_EQ(shots::count_differences(title, {0, 0, 1024, 650}, known("title"), 0, 0), 0);
+  int yellow = 0;
+  for (int y = 684; y < 716; ++y)
+    for (int x = 10; x < 600; ++x) yellow += title.at(x, y) == Rgb{255, 255, 0};
+  EXPECT_GT(yellow, 100) << "the second title line";
+
+  for (int page = 1; page <= pages.page_count; ++page) {
+    SCOPED_TRACE("page " + std::to_string(page));
+    const Image s = shot(page_shot(page));
+    const Rect text = text_block(page);
+    expect_page_picture(s, page, {text, forward_cursor});
+    // "NOCH KEIN BILD !" would sit at (10, 1), "TEXTFEHLER" at (10, 10).
+    EXPECT_EQ(shots::count_differences(s, {0, 0, 200, 30}, known(page_shot(page)), 0, 0), 0);
+    EXPECT_GT(shots::count_differences(s, {text.x, text.y, 300, 20}, known(page_shot(page)), text.x, text.y), 30)
+        << "the page's text is drawn";
+    expect_nav_bar(s, page, forward_cursor);
+    if (pages.level[page] > 0) {
+      EXPECT_EQ(shots::count_differences(s, {80, 50, 200, 16}, known("atlas"), 824, 16 * (pages.level[page] - 1)), 0);
+    }
+    if (pages.box1[page] > 0) {
+      EXPECT_EQ(shots::count_differences(s, box1_of(page), known(page_shot(page) + "-box1"), 0, 0), 0);
+    }
+  }
+}
+
+TEST_F(DemoOnScreen, MenuPanelVolumeMarkerAndSlidersSitWhereTheMenuTestsClicks) {
+  const Image menu = shot("menu");
+  expect_menu_panel(menu, 4);
+  EXPECT_EQ(shots::count_differences(menu, {100, 30, 440, 50}, known(page_shot(2)), 100, 30), 0)
+      << "no sliders while the author switch is off";
+  expect_menu_panel(shot("louder"), 3);
+  expect_menu_panel(shot("quieter"), 5);
+
+  // Every clickable part is framed in one colour exactly on its click area's edge.
+  const Rgb frame = menu.at(entry(1).x0, entry(1).y0);
+  const std::vector<Area> areas = menu_areas();
+  auto inside_any = [&](int x, int y) {
+    return std::any_of(areas.begin(), areas.end(),
+                       [&](const Area& a) { return x >= a.x0 && x <= a.x1 && y >= a.y0 && y <= a.y1; });
+  };
+  for (const Area& a : areas) {
+    int off_edge = 0, frame_outside = 0;
+    for (int x = a.x0 - 1; x <= a.x1 + 1; ++x)
+      for (int y = a.y0 - 1; y <= a.y1 + 1; ++y) {
+        const bool edge = (x == a.x0 || x == a.x1 || y == a.y0 || y == a.y1) && x >= a.x0 && x <= a.x1 &&
+                          y >= a.y0 && y <= a.y1;
+        const bool outside = x < a.x0 || x > a.x1 || y < a.y0 || y > a.y1;
+        if (edge && !(menu.at(x, y) == frame)) ++off_edge;
+        if (outside && !inside_any(x, y) && menu.at(x, y) == frame) ++frame_outside;
+      }
+    EXPECT_EQ(off_edge, 0) << a.name << " at " << a.x0 << "," << a.y0;
+    EXPECT_EQ(frame_outside, 0) << a.name << " at " << a.x0 << "," << a.y0;
+  }
+
+  const Image sliders = shot("sliders");
+  expect_menu_panel(sliders, 5);
+  expect_slider(sliders, 30, pages.back_transition[2]);
+  expect_slider(sliders, 580, pages.forward_transition[2]);
+  const Image moved = shot("slider-moved");
+  expect_slider(moved, 30, 4);
+  expect_slider(moved, 580, pages.forward_transition[2]);
+}
+
+TEST_F(DemoOnScreen, BlinkSpeedsJumpsAndTheEditorSwitchWork) {
+  const Rect box = box1_of(2);
+  const Image& plain = known(page_shot(2) + "-box1");
+  const Image& lit = known(page_shot(2) + "-box1-lit");
+  for (const char* speed : {"slow", "medium", "fast"}) {
+    SCOPED_TRACE(speed);
+    EXPECT_EQ(shots::count_differences(shot(std::string(speed) + "-before"), box, plain, 0, 0), 0)
+        << "not lit before its blink interval";
+    EXPECT_EQ(shots::count_differences(shot(std::string(speed) + "-after"), box, lit, 0, 0), 0)
+        << "lit once its blink interval has passed";
+  }
+
+  expect_page_picture(shot("last-page"), pages.page_count, {text_block(pages.page_count), parked_cursor});
+  expect_page_picture(shot("first-page"), 1, {text_block(1), parked_cursor});
+
+  const Image editor = shot("editor");
+  const Image& atlas = known("atlas");
+  EXPECT_EQ(shots::count_differences(editor, {0, 718, 800, 49}, atlas, 0, 600), 0) << "toolbar";
+  EXPECT_EQ(shots::count_differences(editor, {800, 0, 200, 49}, atlas, 0, 649), 0) << "side buttons";
+  EXPECT_EQ(shots::count_differences(editor, {0, 44, 800, 4}, atlas, 0, 744), 0) << "status bar below the lines";
+  EXPECT_GT(white_text_pixels(editor, {0, 0, 800, 44}, atlas, 0, 700), 1000) << "two status lines";
+  EXPECT_GT(white_text_pixels(editor, {12, 694, 300, 24}, known(page_shot(1)), 12, 694), 100) << "the edit-mode line";
+  const Rect text = text_block(1);
+  const int below_status_bar = std::max(text.y, 48);
+  EXPECT_EQ(shots::count_differences(editor, {text.x, below_status_bar, 300, 20}, known(page_shot(1)), text.x,
+                                     below_status_bar),
+            0)
+      << "the editor's view shows no text page";
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include "screen_shots.h"
+
+#include <png.h>
+
+namespace shots {
+
+Image read_png(const std::string& path) {
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_file(&png, path.c_str()) == 0) return {};
+  png.format = PNG_FORMAT_RGB;
+  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(png));
+  const bool read = png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr) != 0;
+  Image image;
+  if (!read) return image;
+  image.width = static_cast<int>(png.width);
+  image.height = static_cast<int>(png.height);
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) image.pixels.push_back({rgb[i], rgb[i + 1], rgb[i + 2]});
+  return image;
+}
+
+Image from_bitmap(const platform::Bitmap& bitmap) {
+  Image image{bitmap.width, bitmap.height, {}};
+  for (std::uint32_t v : bitmap.pixels)
+    image.pixels.push_back({static_cast<int>(v >> 16 & 255), static_cast<int>(v >> 8 & 255), static_cast<int>(v & 255)});
+  return image;
+}
+
+int count_differences(const Image& shot, Rect area, const Image& source, int source_x, int source_y,
+                      const std::vector<Rect>& skip) {
+  int differences = 0;
+  for (int y = area.y; y < area.y + area.height; ++y)
+    for (int x = area.x; x < area.x + area.width; ++x) {
+      bool skipped = false;
+      for (const Rect& r : skip) skipped = skipped || r.contains(x, y);
+      if (!skipped && !(shot.at(x, y) == source.at(source_x + x - area.x, source_y + y - area.y))) ++differences;
+    }
+  return differences;
+}
+
+std::string pointer_to(int x, int y) {
+  constexpr int push = 600, right_edge = 1007, bottom_edge = 751;
+  const int edge_x = x % 2 == 0 ? -push : push, edge_y = y % 2 == 0 ? -push : push;
+  const int from_x = x % 2 == 0 ? 0 : right_edge, from_y = y % 2 == 0 ? 0 : bottom_edge;
+  return "move " + std::to_string(edge_x) + " " + std::to_string(edge_y) + "\nmove " + std::to_string((x - from_x) / 2) +
+         " " + std::to_string((y - from_y) / 2) + "\n";
+}
+
+}  // namespace shots
