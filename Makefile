@@ -37,7 +37,7 @@ BUILD_FUZZ    ?= build-fuzz
 # Release build of the benchmarks; ends with one "RATIO <name> <value> goal <= <target>" line per goal.
 bench: deps
 	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD_RELEASE) -j$(JOBS)
+	cmake --build $(BUILD_RELEASE) -j$(JOBS) --target benchmarks
 	scripts/run-bench $(BUILD_RELEASE)
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS (default 60).

@@ -22,8 +22,8 @@ bool parses(const Bytes& file) {
 
 // A chunk of `size` bytes of filler, with its pad byte when the size is odd.
 Bytes chunk(const char* id, std::uint32_t size) {
-  Bytes bytes(id, id + 4);
-  bytes.resize(8 + size + (size & 1u), 0x55);
+  Bytes bytes(8 + size + (size & 1u), 0x55);
+  std::copy(id, id + 4, bytes.begin());
   put_u32(bytes, 4, size);
   if (size & 1u) bytes.back() = 0;
   return bytes;
