@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -27,11 +28,16 @@ using shots::Rect;
 using shots::Rgb;
 
 constexpr Rgb white{255, 255, 255};
+constexpr Rgb yellow_green{128, 255, 0};
+constexpr auto font_medium = platform::FontId::font_medium;
 constexpr int park_x = 1007, park_y = 301;  // a pointer position clear of everything checked
 const Rect parked_cursor{park_x, park_y, 16, 16};
 const Rect forward_cursor{985, 737, 16, 16};
 const Rect nav_bar{782, 708, 232, 58};
 const Rect screen{0, 0, 1024, 768};
+const Rect status_bar{0, 0, 800, 48};
+const Rect mode_line_area{0, 694, 782, 24};  // left of the navigation bar, above the toolbar
+const Rect mark_symbol{870, 690, 40, 18};
 
 // The reader menu's click areas, as the program tests them (screen pixels, inclusive).
 struct Area {
@@ -53,6 +59,18 @@ std::vector<Area> menu_areas() {
 }
 
 Rect marker_at(int level) { return {126, 280 + 20 * level, 50, 10}; }
+
+// The editor's buttons, clicked at their middles: toolbar modes 1..16, side buttons 17..20.
+constexpr int chosen_modes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 16, 17, 18, 19, 20};
+constexpr int wave_mode = 9, box2_mode = 14;
+int button_x(int mode) { return mode <= 16 ? (mode - 1) * 50 + 25 : 825 + (mode - 17) * 50; }
+int button_y(int mode) { return mode <= 16 ? 743 : 25; }
+Rect cursor_on_button(int mode) { return {button_x(mode), button_y(mode), 16, 16}; }
+std::string mode_shot(int mode) { return "mode-" + std::to_string(100 + mode).substr(1); }
+
+constexpr int edited_page = 4;  // it has boxes 2 and 3
+constexpr int box_spot_x = 200, box_spot_y = 301;
+const char* const typed_digits = "58";
 
 std::string page_shot(int page) { return "page-" + std::to_string(100 + page).substr(1); }
 
@@ -117,6 +135,34 @@ std::string script(int page_count) {
   click(editor_switch.cx(), editor_switch.cy());
   park();
   line("shot editor");
+
+  // The navigation bar still turns pages; on the edited page every button is chosen once.
+  s += shots::pointer_to(forward_cursor.x, forward_cursor.y);
+  for (int page = 2; page <= edited_page; ++page) line("left");
+  line("shot editor-page");
+  for (int mode : chosen_modes) {
+    click(button_x(mode), button_y(mode));
+    line("shot " + mode_shot(mode));
+  }
+  click(button_x(wave_mode), button_y(wave_mode));
+  line("shot wave-chosen");
+  line("left");
+  line("shot prompt");
+  line(std::string("type ") + typed_digits);
+  line("shot prompt-typed");
+  line("char 13");
+  line("shot wave-stored");
+  click(button_x(box2_mode), button_y(box2_mode));
+  line("shot box-mode");
+  click(box_spot_x, box_spot_y);
+  park();
+  line("shot box-placed");
+  line("key RIGHT");
+  line("shot box-nudged");
+  line("right");
+  line("shot placement-ended");
+  line("right");
+  line("shot editor-left");
   return s;
 }
 
@@ -145,6 +191,8 @@ class DemoOnScreen : public ::testing::Test {
         if (pages.box1[p] > 0) (*pictures_)[page_shot(p) + "-box1"] = picture(config.box_picture_prefix, pages.box1[p]);
         if (pages.box1[p] > 0) (*pictures_)[page_shot(p) + "-box1-lit"] = picture(config.box_picture_prefix, pages.box1[p] + 1);
       }
+      ASSERT_GT(pages.box2[edited_page], 0);
+      (*pictures_)["edited-box2"] = picture(config.box_picture_prefix, pages.box2[edited_page]);
     }
     folder_->write("script.txt", script(pages.page_count));
     const std::string headless = std::string("'") + ROZEVA_HEADLESS_EXE + "' --shots '" + folder_->file("shots") +
@@ -248,6 +296,65 @@ class DemoOnScreen : public ::testing::Test {
     return count;
   }
 
+  template <typename... Values>
+  static std::string printed(const char* pattern, Values... values) {
+    char text[300];
+    std::snprintf(text, sizeof text, pattern, values...);
+    return text;
+  }
+
+  // The edit-mode lines of the edited page while no picture numbers are typed (Windows-1252).
+  static std::string mode_line(int mode) {
+    const int p = edited_page;
+    switch (mode) {
+      case 0: return "EDITMODUS W\304HLEN !";
+      case 1: return "EDITMODE 1 NEUE BILDNUMMER 0 ( F\334R ANH\304NGEN EINGEBEN )";
+      case 2: return "EDITMODE 2 BILDNUMMER 0 ANH\304NGEN !";
+      case 3: return "EDITMODE 3 BILDNUMMER 0 ( AUSTAUSCHEN ) EINGEBEN";
+      case 4: return printed("EDITMODE 4 BILD %d GEGEN BILD NUMMER 0 AUSTAUSCHEN", pages.picture[p]);
+      case 5: return "EDITMODE 5 INSERT PLATZ SCHAFFEN";
+      case 6: return "EDITMODE 6 SEITE L\326SCHEN";
+      case 7:
+      case 18:
+      case 19: return printed("EDITMODE %d MARKIEREN %2d", mode, pages.mark[p]);
+      case 8: return printed("EDITMODE 8 SPEICHERN %s", config.book_file_name);
+      case 9: return printed("EDITMODE 9 WAVENUMMER EINGEBEN ( %d )", pages.wave[p]);
+      case 10: return printed("EDITMODE 10 BOXNUMMER EINGEBEN ( %d )", pages.box1[p]);
+      case 11: return printed("EDITMODE 11 LEVELNR. EINGEBEN ( %d )", pages.level[p]);
+      case 12: return printed("EDITMODE 12 2.BOXNUMMER EINGEBEN ( %d )", pages.box2[p]);
+      case 14: return "EDITMODE 14 BOX 2 POS. ACHTUNG JEDER KLICK \304NDERT POS.";
+      case 16: return printed("EDITMODE 16 3.BOXNUMMER EINGEBEN ( %d )", pages.box3[p]);
+      case 17: return printed("EDITMODE 17 BACKSOUND EINGEBEN ( %d )", pages.back_sound[p]);
+      case 20: return "EDITMODE 20 TEXTFILENUMMER";
+      default: ADD_FAILURE() << "no line for mode " << mode; return {};
+    }
+  }
+
+  // Pixels of the edit-mode line that differ from `text` printed over the edited page.
+  static int mode_line_differences(const Image& s, const std::string& text, Rgb colour) {
+    const Image page = shots::crop(known(page_shot(edited_page)), mode_line_area);
+    return shots::count_differences(s, mode_line_area, shots::with_text(page, 12, 0, font_medium, colour, text), 0, 0);
+  }
+
+  static std::string coordinates_line(int box2_x, int box2_y, int wave) {
+    const int p = edited_page;
+    return printed("X%4d Y%4d X%4d Y%4d X%4d Y%4d WAVE %4d BSOU %4d", pages.box1_x[p], pages.box1_y[p], box2_x,
+                   box2_y, pages.box3_x[p], pages.box3_y[p], wave, pages.back_sound[p]);
+  }
+
+  // Pixels of the status bar that differ from its two lines for the edited page.
+  static int status_differences(const Image& s, int box2_x, int box2_y, int wave) {
+    const int p = edited_page;
+    Image bar = shots::crop(known("atlas"), {0, 700, status_bar.width, status_bar.height});
+    bar = shots::with_text(bar, 10, 2, font_medium, white,
+                           printed("FILENR. %4d BILD %4d VON %4d BOX %4d * %4d * %4d", pages.picture[p], p,
+                                   pages.page_count, pages.box1[p], pages.box2[p], pages.box3[p]));
+    bar = shots::with_text(bar, 10, 20, font_medium, white, coordinates_line(box2_x, box2_y, wave));
+    return shots::count_differences(s, status_bar, bar, 0, 0);
+  }
+
+  static int stored_wave() { return std::stoi(std::to_string(pages.wave[edited_page]) + typed_digits); }
+
   static inline std::unique_ptr<test_support::TempDir> folder_;
   static inline std::map<std::string, Image>* pictures_ = nullptr;
 };
@@ -345,6 +452,104 @@ TEST_F(DemoOnScreen, BlinkSpeedsJumpsAndTheEditorSwitchWork) {
                                      below_status_bar),
             0)
       << "the editor's view shows no text page";
+}
+
+TEST_F(DemoOnScreen, TheFirstClickOnEachEditorButtonOnlyChoosesItsModeAndShowsItsLine) {
+  const int p = edited_page;
+  const Image before = shot("editor-page");
+  EXPECT_EQ(mode_line_differences(before, mode_line(0), white), 0) << "no mode chosen yet";
+  EXPECT_EQ(status_differences(before, pages.box2_x[p], pages.box2_y[p], pages.wave[p]), 0);
+  Image previous = before;
+  for (int mode : chosen_modes) {
+    SCOPED_TRACE("mode " + std::to_string(mode));
+    const Image s = shot(mode_shot(mode));
+    EXPECT_GT(shots::count_differences(s, mode_line_area, previous, mode_line_area.x, mode_line_area.y), 0);
+    EXPECT_EQ(mode_line_differences(s, mode_line(mode), white), 0);
+    // Nothing is carried out: marks, page and status lines stay as they were.
+    EXPECT_EQ(shots::count_differences(s, screen, before, 0, 0, {mode_line_area, forward_cursor, cursor_on_button(mode)}),
+              0);
+    previous = s;
+  }
+}
+
+TEST_F(DemoOnScreen, TheWavePromptShowsItsEntryAndEnterStoresTheTypedNumber) {
+  const int p = edited_page;
+  const Rect prompt_area{0, 56, 800, 46};
+  const Image chosen = shot("wave-chosen");
+  EXPECT_EQ(mode_line_differences(chosen, mode_line(wave_mode), white), 0);
+  const auto prompt_differences = [&](const Image& s, const std::string& entry) {
+    Image drawn = shots::crop(known("atlas"), {0, 700, prompt_area.width, prompt_area.height});
+    drawn = shots::with_text(drawn, 20, 2, platform::FontId::system_font, {200, 100, 100},
+                             "MODUS 3 WAVENUMMER EINGEBEN ( EINMALSOUND )");
+    drawn = shots::with_text(drawn, 20, 12, platform::FontId::font_large, white, entry + "_");
+    return shots::count_differences(s, prompt_area, drawn, 0, 0);
+  };
+  const std::string pre_filled = std::to_string(pages.wave[p]);
+  for (const auto& [name, entry] : {std::pair{"prompt", pre_filled}, {"prompt-typed", pre_filled + typed_digits}}) {
+    const Image s = shot(name);
+    EXPECT_EQ(prompt_differences(s, entry), 0) << name;
+    // The press draws the pointer, which the redraw after choosing had wiped.
+    EXPECT_EQ(shots::count_differences(s, screen, chosen, 0, 0, {prompt_area, cursor_on_button(wave_mode)}), 0)
+        << name << " over the page";
+  }
+
+  const Image stored = shot("wave-stored");
+  EXPECT_EQ(status_differences(chosen, pages.box2_x[p], pages.box2_y[p], pages.wave[p]), 0) << "before";
+  EXPECT_EQ(status_differences(stored, pages.box2_x[p], pages.box2_y[p], stored_wave()), 0) << "after";
+  EXPECT_GT(shots::count_differences(stored, {0, 20, 800, 24}, chosen, 0, 20), 0) << "the WAVE number changed";
+  EXPECT_EQ(mode_line_differences(stored, printed("EDITMODE 9 WAVENUMMER EINGEBEN ( %d )", stored_wave()), white), 0);
+  EXPECT_EQ(shots::count_differences(stored, screen, chosen, 0, 0, {status_bar, mode_line_area}), 0)
+      << "the prompt is gone";
+}
+
+TEST_F(DemoOnScreen, BoxPlacementMovesBoxTwoWithEveryClickAndTheRightButtonLeavesInTwoSteps) {
+  const int p = edited_page;
+  const Image& box = known("edited-box2");
+  const Image& picture = known(page_shot(p));
+  const Rect coordinates_area{0, 0, 1024, 26};
+  const auto coordinates_differences = [&](const Image& s, int box2_x, int box2_y) {
+    const Image line = shots::with_text(shots::crop(picture, coordinates_area), 10, 2, font_medium, white,
+                                        coordinates_line(box2_x, box2_y, stored_wave()));
+    return shots::count_differences(s, coordinates_area, line, 0, 0);
+  };
+
+  const Image chosen = shot("box-mode");
+  EXPECT_EQ(mode_line_differences(chosen, mode_line(box2_mode), yellow_green), 0);
+  int yellow_green_pixels = 0;
+  for (int y = mode_line_area.y; y < mode_line_area.y + mode_line_area.height; ++y)
+    for (int x = mode_line_area.x; x < mode_line_area.x + mode_line_area.width; ++x)
+      yellow_green_pixels += chosen.at(x, y) == yellow_green;
+  EXPECT_GT(yellow_green_pixels, 300);
+  EXPECT_EQ(coordinates_differences(chosen, pages.box2_x[p], pages.box2_y[p]), 0) << "only the coordinates, moved up";
+  expect_page_picture(chosen, p, {coordinates_area, mode_line_area, mark_symbol, cursor_on_button(box2_mode)});
+
+  const Rect placed{box_spot_x, box_spot_y, box.width, box.height};
+  const Rect old_place{pages.box2_x[p], pages.box2_y[p], box.width, box.height};
+  const Image s = shot("box-placed");
+  EXPECT_EQ(shots::count_differences(s, placed, box, 0, 0), 0) << "the box's corner at the click";
+  EXPECT_EQ(shots::count_differences(s, old_place, picture, old_place.x, old_place.y), 0) << "gone from its old place";
+  EXPECT_EQ(coordinates_differences(s, box_spot_x, box_spot_y), 0);
+
+  const Rect nudged{box_spot_x + 1, box_spot_y, box.width, box.height};
+  const Image after_key = shot("box-nudged");
+  EXPECT_EQ(shots::count_differences(after_key, nudged, box, 0, 0), 0) << "one pixel to the right";
+  EXPECT_EQ(shots::count_differences(after_key, {placed.x, placed.y, 1, placed.height}, picture, placed.x, placed.y), 0);
+  EXPECT_EQ(coordinates_differences(after_key, nudged.x, nudged.y), 0);
+
+  const Image ended = shot("placement-ended");
+  const Image& atlas = known("atlas");
+  EXPECT_EQ(shots::count_differences(ended, {0, 718, 800, 49}, atlas, 0, 600), 0) << "toolbar back";
+  EXPECT_EQ(shots::count_differences(ended, {800, 0, 200, 49}, atlas, 0, 649), 0) << "side buttons back";
+  EXPECT_EQ(status_differences(ended, nudged.x, nudged.y, stored_wave()), 0);
+  EXPECT_EQ(mode_line_differences(ended, mode_line(0), white), 0) << "the editor is still on";
+  EXPECT_EQ(shots::count_differences(ended, nudged, box, 0, 0), 0);
+
+  const Image reader = shot("editor-left");
+  expect_page_picture(reader, p, {text_block(p), parked_cursor, nudged});
+  EXPECT_EQ(shots::count_differences(reader, nudged, box, 0, 0), 0) << "the box stays where it was placed";
+  const Rect text = text_block(p);
+  EXPECT_GT(shots::count_differences(reader, {text.x, text.y, 300, 20}, picture, text.x, text.y), 30)
+      << "the reader's text page is back";
 }
 
 }  // namespace

@@ -38,6 +38,24 @@ int count_differences(const Image& shot, Rect area, const Image& source, int sou
   return differences;
 }
 
+Image crop(const Image& image, Rect area) {
+  Image part{area.width, area.height, {}};
+  for (int y = area.y; y < area.y + area.height; ++y)
+    for (int x = area.x; x < area.x + area.width; ++x) part.pixels.push_back(image.at(x, y));
+  return part;
+}
+
+Image with_text(const Image& image, int x, int y, platform::FontId font, Rgb colour, const std::string& text) {
+  platform::Surface surface = platform::make_surface(image.width, image.height, platform::PixelFormat::xrgb8888);
+  for (int py = 0; py < image.height; ++py)
+    for (int px = 0; px < image.width; ++px) platform::write_pixel(surface, px, py, image.at(px, py));
+  platform::draw_text(surface, x, y, font, colour, false, text.data(), static_cast<int>(text.size()));
+  Image drawn{image.width, image.height, {}};
+  for (int py = 0; py < image.height; ++py)
+    for (int px = 0; px < image.width; ++px) drawn.pixels.push_back(platform::read_pixel(surface, px, py));
+  return drawn;
+}
+
 std::string pointer_to(int x, int y) {
   constexpr int push = 600, right_edge = 1007, bottom_edge = 751;
   const int edge_x = x % 2 == 0 ? -push : push, edge_y = y % 2 == 0 ? -push : push;

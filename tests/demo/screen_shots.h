@@ -5,6 +5,7 @@
 
 #include "platform/bmp/bmp.h"
 #include "platform/display/surface.h"
+#include "platform/text/text_output.h"
 
 namespace shots {
 
@@ -32,6 +33,12 @@ struct Rect {
 // (source_x, source_y); pixels inside any of `skip` are not compared.
 int count_differences(const Image& shot, Rect area, const Image& source, int source_x, int source_y,
                       const std::vector<Rect>& skip = {});
+
+// The part `area` of the image, as an image of its own.
+Image crop(const Image& image, Rect area);
+// The image with `text` (Windows-1252) drawn on it as the program draws text: transparent
+// background, the first character cell's top-left corner at (x, y).
+Image with_text(const Image& image, int x, int y, platform::FontId font, Rgb colour, const std::string& text);
 
 // Script lines that put the pointer exactly on screen pixel (x, y). The program doubles every
 // movement, so the pointer is first pushed against the edge that has the pixel's parity
