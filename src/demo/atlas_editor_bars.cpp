@@ -88,11 +88,7 @@ void draw_editor_status_bar(Surface& atlas) {
   fill_rect(atlas, r.x, r.y + 46, r.width, 1, {236, 190, 80});
   fill_rect(atlas, r.x, r.y + 47, r.width, 1, {120, 80, 20});
   for (int x = r.x; x < r.x + r.width; x += 4) fill_rect(atlas, x, r.y + 1, 2, 1, {56, 70, 130});
-  // The status lines reach x 712; the badge keeps to the room after them.
-  const double badge_x = r.x + 757;
-  fill_round_rect(atlas, badge_x - 38, r.y + 11, 76, 24, 12, {236, 190, 80});
-  fill_round_rect(atlas, badge_x - 36, r.y + 13, 72, 20, 10, {58, 74, 140});
-  draw_label_centred(atlas, badge_x, r.y + 23, "EDITOR", FontId::font_medium, {255, 226, 120}, 0.6);
+  // No label here: the status lines run to x 738 and the prompt reuses these rows.
 }
 
 }  // namespace demo
