@@ -127,4 +127,20 @@ TEST_F(AuthoringSession, AnAuthorBuildsAndSavesABookInsideTheProgram) {
   EXPECT_EQ(pages.mark[2], 3);
 }
 
+TEST_F(AuthoringSession, APromptOpenWhenTheEditorIsLeftStillTakesTypedNumbers) {
+  make_book(2);
+  Script s;
+  s.left().right_click(500, 300).click(110, 109);
+  carry_out(s, 11);  // the level prompt
+  s.right().shot("left");  // leaves the editor, the prompt stays open
+  s.line("char 9").line("type 5").line("char 13").shot("stored");
+  s.key("F12");
+  const RunResult result = run(s, false);
+  EXPECT_FALSE(filled_with(result.shot("left"), toolbar_colour, 0, 720, 800, 40));
+  EXPECT_EQ(pages.level[1], 5);
+  // Enter redraws with the editor's status lines although the editor is off.
+  EXPECT_GT(count_of(result.shot("stored"), white, 10, 2, 600, 36), 200);
+  EXPECT_TRUE(filled_with(result.shot("stored"), level_strip_colour(5), 80, 50, 200, 16));
+}
+
 }  // namespace reader_test
