@@ -21,7 +21,7 @@ std::array<bool, pixel_bytes> colour_bytes() {
 
 void spread_coverage(GlyphBitmap& g) {
   const auto used = colour_bytes();
-  g.padded_width = (g.width + pixels_per_step - 1) / pixels_per_step * pixels_per_step;
+  g.padded_width = (g.width + coverage_row_pixels - 1) / coverage_row_pixels * coverage_row_pixels;
   g.byte_coverage.assign(static_cast<std::size_t>(g.padded_width) * pixel_bytes * g.height, 0);
   for (int y = 0; y < g.height; ++y)
     for (int x = 0; x < g.width; ++x)

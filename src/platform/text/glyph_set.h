@@ -8,8 +8,8 @@ namespace platform {
 
 inline constexpr int byte_values = 256;
 inline constexpr std::uint8_t full_coverage = 255;
-// Pixels of a 32-bit surface blended in one step.
-inline constexpr int pixels_per_step = 4;
+// Coverage rows are padded to a whole number of this many pixels, the widest blend step.
+inline constexpr int coverage_row_pixels = 8;
 
 // Coverage of one character, 0 (none) to 255 (full), placed relative to the top-left corner
 // of its character cell. May reach outside the cell (an underscore's overhang, say).
@@ -21,7 +21,7 @@ struct GlyphBitmap {
   std::vector<std::uint8_t> coverage;  // width * height, rows top-down
   // The same coverage repeated for the four bytes of a 32-bit pixel, 0 for the unused byte,
   // so 32-bit surfaces blend byte by byte, many bytes per step. Rows are padded with no
-  // coverage to a whole number of steps.
+  // coverage to a whole number of coverage_row_pixels.
   int padded_width = 0;
   std::vector<std::uint8_t> byte_coverage;  // padded_width * 4 * height
 

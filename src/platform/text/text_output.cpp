@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/text/blend_width.h"
 #include "platform/text/font_cache.h"
 
 namespace platform {
@@ -12,7 +13,6 @@ namespace platform {
 namespace {
 
 constexpr Rgb white{255, 255, 255};
-constexpr int wide_step = pixels_per_step * 4;  // bytes of 32-bit pixels blended per step
 
 // A rectangle already clipped to the surface.
 struct Area {
@@ -36,21 +36,38 @@ inline std::uint8_t mix(unsigned from, unsigned to, unsigned coverage) {
   return static_cast<std::uint8_t>(static_cast<std::uint16_t>(t + (t >> 8)) >> 8);
 }
 
-// Sixteen bytes, and the same widened to 16 bits so that products fit: GCC and Clang vector
-// extensions, which become a handful of SSE2 (or NEON) instructions per step.
-using ByteStep = std::uint8_t __attribute__((vector_size(wide_step)));
-using WordStep = std::uint16_t __attribute__((vector_size(2 * wide_step)));
+// 32-bit pixels blend as bytes against the colour's bytes repeated, `StepPixels` pixels per
+// step. A step and the same widened to 16 bits so that products fit are GCC and Clang vector
+// extensions: a handful of SSE2 (or NEON) instructions for four pixels, of AVX2 for eight.
+template <int StepPixels>
+struct StepVectors;  // the vector attribute takes no template-dependent size, hence one per width
+template <>
+struct StepVectors<4> {
+  using Bytes = std::uint8_t __attribute__((vector_size(16)));
+  using Words = std::uint16_t __attribute__((vector_size(32)));
+};
+template <>
+struct StepVectors<8> {
+  using Bytes = std::uint8_t __attribute__((vector_size(32)));
+  using Words = std::uint16_t __attribute__((vector_size(64)));
+};
 
-// 32-bit pixels blend as bytes against the colour's bytes repeated, four pixels per step.
+
+template <int StepPixels>
 struct Xrgb8888 {
+  static_assert(coverage_row_pixels % StepPixels == 0);
   static constexpr int bytes = 4;
-  std::array<std::uint8_t, wide_step> pattern;
+  static constexpr int step_bytes = StepPixels * bytes;
+  using ByteStep = typename StepVectors<StepPixels>::Bytes;
+  using WordStep = typename StepVectors<StepPixels>::Words;
+
+  std::array<std::uint8_t, step_bytes> pattern;
   WordStep wide_pattern;
 
   explicit Xrgb8888(std::uint32_t packed) {
-    for (int i = 0; i < wide_step; i += bytes) std::memcpy(&pattern[i], &packed, bytes);
+    for (int i = 0; i < step_bytes; i += bytes) std::memcpy(&pattern[i], &packed, bytes);
     ByteStep narrow;
-    std::memcpy(&narrow, pattern.data(), wide_step);
+    std::memcpy(&narrow, pattern.data(), step_bytes);
     wide_pattern = __builtin_convertvector(narrow, WordStep);
   }
 
@@ -63,25 +80,25 @@ struct Xrgb8888 {
     const std::uint8_t* coverage =
         glyph.byte_coverage.data() +
         (static_cast<std::size_t>(row) * glyph.padded_width + first) * bytes;
-    const int padded = (count + pixels_per_step - 1) / pixels_per_step * pixels_per_step;
+    const int padded = (count + StepPixels - 1) / StepPixels * StepPixels;
     if (padded <= room && first + padded <= glyph.padded_width) count = padded;
     const int length = count * bytes;
     int i = 0;
-    for (; i + wide_step <= length; i += wide_step) blend_step(p + i, coverage + i);
-    for (; i < length; ++i) p[i] = mix(p[i], pattern[i % wide_step], coverage[i]);
+    for (; i + step_bytes <= length; i += step_bytes) blend_step(p + i, coverage + i);
+    for (; i < length; ++i) p[i] = mix(p[i], pattern[i % step_bytes], coverage[i]);
   }
 
-  // mix() on sixteen bytes at once.
+  // mix() on a whole step at once.
   void blend_step(std::uint8_t* p, const std::uint8_t* coverage) const {
     ByteStep narrow_target, narrow_coverage;
-    std::memcpy(&narrow_target, p, wide_step);
-    std::memcpy(&narrow_coverage, coverage, wide_step);
+    std::memcpy(&narrow_target, p, step_bytes);
+    std::memcpy(&narrow_coverage, coverage, step_bytes);
     const WordStep target = __builtin_convertvector(narrow_target, WordStep);
     const WordStep a = __builtin_convertvector(narrow_coverage, WordStep);
     WordStep t = wide_pattern * a + target * (full_coverage - a) + 128;
     t = (t + (t >> 8)) >> 8;
     narrow_target = __builtin_convertvector(t, ByteStep);
-    std::memcpy(p, &narrow_target, wide_step);
+    std::memcpy(p, &narrow_target, step_bytes);
   }
 };
 
@@ -164,6 +181,26 @@ void draw_characters(Surface& s, std::int64_t x, std::int64_t y, const GlyphSet&
   }
 }
 
+#if defined(__x86_64__)
+// Everything inlined into one function compiled for AVX2, chosen only where the processor has it.
+__attribute__((target("avx2"), flatten)) void draw_characters_avx2(
+    Surface& s, std::int64_t x, std::int64_t y, const GlyphSet& set, std::uint32_t packed,
+    bool opaque_background, const unsigned char* bytes, int length) {
+  draw_characters(s, x, y, set, Xrgb8888<8>(packed), opaque_background, bytes, length);
+}
+#endif
+
+bool narrow_blend_forced = false;
+
+bool wide_blend_available() {
+#if defined(__x86_64__)
+  static const bool available = __builtin_cpu_supports("avx2");
+  return available && !narrow_blend_forced;
+#else
+  return false;
+#endif
+}
+
 bool surface_usable(const Surface& s) {
   if (s.lost || s.width <= 0 || s.height <= 0) return false;
   const std::size_t row_bytes = static_cast<std::size_t>(s.width) * s.bytes_per_pixel();
@@ -173,6 +210,8 @@ bool surface_usable(const Surface& s) {
 
 }  // namespace
 
+void force_narrow_text_blend(bool narrow) { narrow_blend_forced = narrow; }
+
 void draw_text(Surface& s, int x, int y, FontId font, Rgb colour, bool opaque_background,
                const char* bytes, int length) {
   if (bytes == nullptr || length <= 0 || !surface_usable(s)) return;
@@ -181,8 +220,14 @@ void draw_text(Surface& s, int x, int y, FontId font, Rgb colour, bool opaque_ba
   const Rgb c{colour.r & 255, colour.g & 255, colour.b & 255};
   const std::uint32_t packed = pack_pixel(s.format, c.r, c.g, c.b);
   const auto* text = reinterpret_cast<const unsigned char*>(bytes);
+#if defined(__x86_64__)
+  if (s.format == PixelFormat::xrgb8888 && wide_blend_available()) {
+    draw_characters_avx2(s, x, y, *set, packed, opaque_background, text, length);
+    return;
+  }
+#endif
   if (s.format == PixelFormat::xrgb8888)
-    draw_characters(s, x, y, *set, Xrgb8888(packed), opaque_background, text, length);
+    draw_characters(s, x, y, *set, Xrgb8888<4>(packed), opaque_background, text, length);
   else
     draw_characters(s, x, y, *set, Rgb565(c, packed), opaque_background, text, length);
 }
