@@ -73,6 +73,14 @@ struct Xrgb8888 {
 
   static void store(std::uint8_t* p, std::uint32_t v) { std::memcpy(p, &v, bytes); }
 
+  // A glyph wholly on the surface with room for its padded rows: whole steps only.
+  void draw_whole(std::uint8_t* p, std::size_t pitch, const GlyphBitmap& glyph) const {
+    const int row_bytes = glyph.padded_width * bytes;
+    const std::uint8_t* coverage = glyph.byte_coverage.data();
+    for (int row = 0; row < glyph.height; ++row, p += pitch, coverage += row_bytes)
+      for (int i = 0; i < row_bytes; i += step_bytes) blend_step(p + i, coverage + i);
+  }
+
   // `room` is how many pixels the row may touch from p: padding pixels within it get their own
   // value back, so whole steps need no tail.
   void draw_row(std::uint8_t* p, const GlyphBitmap& glyph, int row, int first, int count,
@@ -116,6 +124,10 @@ struct Rgb565 {
     std::memcpy(p, &v16, bytes);
   }
 
+  void draw_whole(std::uint8_t* p, std::size_t pitch, const GlyphBitmap& glyph) const {
+    for (int row = 0; row < glyph.height; ++row, p += pitch) draw_row(p, glyph, row, 0, glyph.width, glyph.width);
+  }
+
   void draw_row(std::uint8_t* p, const GlyphBitmap& glyph, int row, int first, int count,
                 int /*room*/) const {
     const std::uint8_t* coverage =
@@ -150,6 +162,13 @@ void draw_glyph(Surface& s, std::int64_t left, std::int64_t top, const GlyphBitm
                 const Format& format) {
   const Area area = clip(s, left, top, glyph.width, glyph.height);
   if (area.empty()) return;
+  const bool whole = area.x0 == left && area.y0 == top && area.y1 - area.y0 == glyph.height &&
+                     glyph.padded_width <= s.width - area.x0;
+  if (whole) {
+    format.draw_whole(s.row(area.y0) + static_cast<std::size_t>(area.x0) * Format::bytes,
+                      static_cast<std::size_t>(s.pitch), glyph);
+    return;
+  }
   const int first = static_cast<int>(area.x0 - left);
   for (int y = area.y0; y < area.y1; ++y)
     format.draw_row(s.row(y) + static_cast<std::size_t>(area.x0) * Format::bytes, glyph,
