@@ -83,8 +83,8 @@ std::uint32_t copy_bitmap_to_surface(platform::Surface* surface, const char* nam
 
 std::uint32_t blit_bitmap_file(platform::Surface* surface, const char* name, std::int32_t x, std::int32_t y) {
   const auto path = name ? picture_path(name) : std::nullopt;
-  const auto bitmap = path ? platform::load_bmp_file(*path) : std::nullopt;
-  if (!surface || !bitmap) {
+  const auto picture = path ? platform::BmpFile::open(*path) : std::nullopt;
+  if (!surface || !picture) {
     debug_output("handle is null\n");
     return load_failed_code;
   }
@@ -93,7 +93,7 @@ std::uint32_t blit_bitmap_file(platform::Surface* surface, const char* name, std
     debug_output("ddcopybitmap failed\n");
     return load_failed_code;
   }
-  platform::copy_bitmap_1to1(*surface, *bitmap, x, y);
+  picture->copy_1to1(*surface, x, y);
   return 0;
 }
 

@@ -12,8 +12,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/bmp/bmp_layout.h"
+#include "platform/bmp/file_bytes.h"
 #include "platform/display/surface.h"
 
 namespace platform {
@@ -35,6 +38,23 @@ std::optional<Bitmap> decode_bmp(const std::uint8_t* data, std::size_t size);
 
 // Reads and decodes the file at `path`; nullopt when it is missing, unreadable or refused.
 std::optional<Bitmap> load_bmp_file(const std::string& path);
+
+// A BMP file whose headers have been read and checked; its pixels are decoded only when it is
+// placed, straight onto the surface, with no decoded copy in between.
+class BmpFile {
+ public:
+  // Nullopt exactly when load_bmp_file would give nullopt.
+  static std::optional<BmpFile> open(const std::string& path);
+
+  // What copy_bitmap_1to1 does with the decoded picture.
+  void copy_1to1(Surface& surface, int x, int y) const;
+
+ private:
+  BmpFile(FileBytes file, const BmpLayout& layout) : file_(std::move(file)), layout_(layout) {}
+
+  FileBytes file_;
+  BmpLayout layout_;
+};
 
 // Copies the bitmap opaquely (black included) with its top-left corner at (x, y), at its own
 // size; whatever falls outside the surface is cut off. Any int position is allowed.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/bmp/bmp.h"
+#include "platform/bmp/placement_clip.h"
 
 namespace platform {
 namespace {
@@ -29,18 +30,13 @@ int nearest_source(int d, int dst_size, int src_size) {
 }  // namespace
 
 void copy_bitmap_1to1(Surface& surface, const Bitmap& bitmap, int x, int y) {
-  // 64-bit edges: a position near the int limits plus the bitmap's size must not overflow.
-  const std::int64_t left = std::max<std::int64_t>(0, x);
-  const std::int64_t top = std::max<std::int64_t>(0, y);
-  const std::int64_t right = std::min<std::int64_t>(surface.width, std::int64_t{x} + bitmap.width);
-  const std::int64_t bottom = std::min<std::int64_t>(surface.height, std::int64_t{y} + bitmap.height);
-  if (left >= right || top >= bottom) return;
-  const int count = static_cast<int>(right - left);
-  for (std::int64_t row = top; row < bottom; ++row) {
-    const std::uint32_t* src =
-        bitmap.pixels.data() + static_cast<std::size_t>(row - y) * bitmap.width + static_cast<std::size_t>(left - x);
-    std::uint8_t* dst = surface.row(static_cast<int>(row)) + left * surface.bytes_per_pixel();
-    store_row(surface.format, dst, src, count);
+  const PlacedPart part = place_1to1(surface, bitmap.width, bitmap.height, x, y);
+  for (int row = 0; row < part.rows; ++row) {
+    const std::uint32_t* src = bitmap.pixels.data() +
+                               static_cast<std::size_t>(part.first_row + row) * bitmap.width + part.first_column;
+    std::uint8_t* dst =
+        surface.row(part.top + row) + static_cast<std::size_t>(part.left) * surface.bytes_per_pixel();
+    store_row(surface.format, dst, src, part.columns);
   }
 }
 

@@ -4,7 +4,7 @@
 #include "platform/bmp/bmp_layout.h"
 #include "platform/bmp/bmp_rle.h"
 #include "platform/bmp/bmp_rows.h"
-#include "platform/bmp/mapped_file.h"
+#include "platform/bmp/file_bytes.h"
 
 namespace platform {
 namespace {
@@ -41,7 +41,7 @@ std::optional<Bitmap> decode_bmp(const std::uint8_t* data, std::size_t size) {
 }
 
 std::optional<Bitmap> load_bmp_file(const std::string& path) {
-  const auto file = MappedFile::open(path);
+  const auto file = FileBytes::open(path);
   if (!file) return std::nullopt;
   return decode_bmp(file->data(), file->size());
 }
@@ -64,7 +64,7 @@ bool place_bmp_onto_surface(const std::uint8_t* data, std::size_t size, Surface&
 }
 
 bool load_bmp_file_onto_surface(const std::string& path, Surface& surface) {
-  const auto file = MappedFile::open(path);
+  const auto file = FileBytes::open(path);
   return file && place_bmp_onto_surface(file->data(), file->size(), surface);
 }
 

@@ -70,7 +70,8 @@ template <class ConvertRow>
 void for_each_row(const BmpLayout& layout, const std::uint8_t* file, const PixelTarget& target, ConvertRow convert) {
   const std::uint8_t* pixels = file + layout.pixel_offset;
   for (int y = 0; y < target.rows; ++y) {
-    const int stored = layout.top_down ? y : layout.height - 1 - y;
+    const int row = target.first_row + y;
+    const int stored = layout.top_down ? row : layout.height - 1 - row;
     convert(pixels + static_cast<std::size_t>(stored) * layout.stride,
             target.base + static_cast<std::size_t>(y) * target.pitch, target.columns);
   }
@@ -79,7 +80,7 @@ void for_each_row(const BmpLayout& layout, const std::uint8_t* file, const Pixel
 template <class Put, class PixelAt>
 void convert_rows(const BmpLayout& layout, const std::uint8_t* file, const PixelTarget& target, PixelAt pixel_at) {
   for_each_row(layout, file, target, [&](const std::uint8_t* src, std::uint8_t* dst, int columns) {
-    for (int x = 0; x < columns; ++x) Put::put(dst + x * Put::bytes, pixel_at(src, x));
+    for (int x = 0; x < columns; ++x) Put::put(dst + x * Put::bytes, pixel_at(src, target.first_column + x));
   });
 }
 
@@ -134,7 +135,9 @@ void decode_as(const BmpLayout& layout, const std::uint8_t* file, const PixelTar
     }
     case 24:
       if constexpr (std::is_same_v<Put, PutXrgb8888>)
-        for_each_row(layout, file, target, rgb24_row_to_xrgb8888);
+        for_each_row(layout, file, target, [&](const std::uint8_t* src, std::uint8_t* dst, int columns) {
+          rgb24_row_to_xrgb8888(src + 3 * static_cast<std::size_t>(target.first_column), dst, columns);
+        });
       else
         convert_rows<Put>(layout, file, target, rgb24_at);
       break;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -161,6 +162,35 @@ TEST(BmpSuiteBad, EveryFileIsRefusedOrDecodedWithinItsBytes) {
     EXPECT_EQ(bitmap->pixels.size(), static_cast<std::size_t>(bitmap->width) * bitmap->height);
     platform::copy_bitmap_1to1(surface, *bitmap, -3, -3);
     platform::stretch_bitmap_to_surface(surface, *bitmap);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A file placed straight from its bytes lands exactly as its decoded copy does, at positions
+// that cut it at every edge, in both formats; and it opens exactly when it decodes.
+TEST(BmpSuiteAll, PlacingFromTheFileEqualsCopyingTheDecodedPicture) {
+  const std::pair<int, int> positions[] = {{0, 0}, {5, 3}, {-7, -2}, {60, 40}, {-200, 10}, {INT_MAX, INT_MIN}};
+  for (const char* folder : {"g", "q", "b"}) {
+    for (const std::string& name : suite_files(folder)) {
+      SCOPED_TRACE(name);
+      const std::string path = test_support::shared_path("bmpsuite/" + name);
+      const auto bitmap = platform::load_bmp_file(path);
+      const auto file = platform::BmpFile::open(path);
+      ASSERT_EQ(file.has_value(), bitmap.has_value());
+      if (!file) continue;
+      for (const auto format : {platform::PixelFormat::xrgb8888, platform::PixelFormat::rgb565}) {
+        for (const auto& [x, y] : positions) {
+          auto copied = platform::make_surface(97, 61, format);
+          auto placed = platform::make_surface(97, 61, format);
+          platform::copy_bitmap_1to1(copied, *bitmap, x, y);
+          file->copy_1to1(placed, x, y);
+          EXPECT_EQ(placed.pixels, copied.pixels) << "at " << x << "," << y;
+        }
+      }
+    }
   }
 }
 
