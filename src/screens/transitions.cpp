@@ -23,15 +23,26 @@ WipeRect row(std::int32_t y) { return {0, y, screen_width, 1}; }
 WipeStep one(WipeRect rect) { return {1, {rect, {}}}; }
 WipeStep two(WipeRect first, WipeRect second) { return {2, {first, second}}; }
 
-// A real display shows the wipe as it goes, not only at its end.
-void pause(std::int64_t ms) {
-  platform::present_primary();
-  platform::sleep_ms(ms);
-}
+// The pauses are deadlines counted from the wipe's start, so the time a real display takes
+// to show each step is not added to the wipe.
+class PauseClock {
+ public:
+  PauseClock() : deadline_(platform::now_ms()) {}
+  // A real display shows the wipe as it goes, not only at its end.
+  void pause(std::int64_t ms) {
+    platform::present_primary();
+    deadline_ += ms;
+    platform::sleep_ms(deadline_ - platform::now_ms());
+  }
+
+ private:
+  std::int64_t deadline_;
+};
 
 void run_wipe(std::int32_t effect, const WipePlan& plan) {
+  PauseClock clock;
   for (int pass = 0; pass < plan.passes; ++pass) {
-    if (pass > 0) pause(wipe_pass_pause_ms);
+    if (pass > 0) clock.pause(wipe_pass_pause_ms);
     int counter = 0;
     for (int i = 0; i < plan.steps_per_pass; ++i) {
       const WipeStep step = wipe_step(effect, pass, i);
@@ -41,7 +52,7 @@ void run_wipe(std::int32_t effect, const WipePlan& plan) {
                   rect.x, rect.y);
       }
       if (++counter == plan.steps_per_pause) {
-        pause(plan.pause_ms);
+        clock.pause(plan.pause_ms);
         counter = 0;
       }
     }

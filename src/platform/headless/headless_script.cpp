@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "platform/headless/headless_script_text.h"
+#include "platform/text/utf8_to_windows_1252.h"
 #include "platform/messages/window_messages.h"
 
 namespace platform::headless {

@@ -1,10 +1,10 @@
-#include "platform/headless/headless_script_text.h"
+#include "platform/text/utf8_to_windows_1252.h"
 
 #include <optional>
 
 #include "platform/text/windows_1252.h"
 
-namespace platform::headless {
+namespace platform {
 
 namespace {
 
@@ -84,4 +84,4 @@ TypedText windows_1252_codes_of_utf8(std::string_view text) {
   return typed;
 }
 
-}  // namespace platform::headless
+}  // namespace platform

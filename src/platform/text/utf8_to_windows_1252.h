@@ -1,10 +1,10 @@
 #pragma once
-// The text of a script's `type` line: written as UTF-8, typed as the Windows-1252 codes the
-// program's texts use.
+// Text that arrives as UTF-8 (a script's `type` line, a desktop's typed text), turned into the
+// Windows-1252 codes the program's texts use.
 #include <string>
 #include <string_view>
 
-namespace platform::headless {
+namespace platform {
 
 struct TypedText {
   // One Windows-1252 code per character of the text.
@@ -15,4 +15,4 @@ struct TypedText {
 
 TypedText windows_1252_codes_of_utf8(std::string_view text);
 
-}  // namespace platform::headless
+}  // namespace platform
