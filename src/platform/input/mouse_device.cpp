@@ -90,11 +90,13 @@ MouseReadResult read_mouse_item(MouseDevice* device, MouseItem& item) {
   return MouseReadResult::item;
 }
 
-void deliver_mouse_item(const MouseItem& item) {
+bool deliver_mouse_item(const MouseItem& item) {
   MouseDevice* device = the_device;
-  if (!device || !device->acquired) return;
-  if (static_cast<int>(device->items.size()) < device->buffer_size) device->items.push_back(item);
+  if (!device || !device->acquired) return false;
+  const bool kept = static_cast<int>(device->items.size()) < device->buffer_size;
+  if (kept) device->items.push_back(item);
   if (device->event) device->event->signalled = true;
+  return kept;
 }
 
 void mouse_input_lost() {

@@ -40,8 +40,9 @@ enum class MouseReadResult { item, empty, input_lost, failed };
 MouseReadResult read_mouse_item(MouseDevice* device, MouseItem& item);
 
 // Backend side: hands one item from the real mouse (or the script) to the device, which keeps
-// it if acquired and signals its event.
-void deliver_mouse_item(const MouseItem& item);
+// it if acquired and signals its event. True when the item went into the buffer (acquired and
+// not full), so a backend can tell which movements the program will see.
+bool deliver_mouse_item(const MouseItem& item);
 // Backend side: another application took the mouse; the next read reports input_lost.
 void mouse_input_lost();
 // Whether the event is signalled; taking it resets it (an auto-reset event).

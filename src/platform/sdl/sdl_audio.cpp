@@ -1,8 +1,11 @@
 // The real audio device: SDL pulls 16-bit stereo from the mixer on its own thread.
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <mutex>
+#include <string>
 
 #include "platform/audio/audio_backend.h"
 
@@ -19,6 +22,32 @@ std::mutex mixer_guard;
 Mixer* open_mixer = nullptr;
 SDL_AudioDeviceID device = 0;
 
+// The sound libraries under SDL print their own lines about a missing device; the program
+// says it once, in its own words.
+class QuietStandardError {
+ public:
+  QuietStandardError() {
+    std::fflush(stderr);
+    saved_ = ::dup(STDERR_FILENO);
+    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (nowhere >= 0) {
+      ::dup2(nowhere, STDERR_FILENO);
+      ::close(nowhere);
+    }
+  }
+  ~QuietStandardError() {
+    std::fflush(stderr);
+    if (saved_ < 0) return;
+    ::dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+  }
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  int saved_ = -1;
+};
+
 void pull(void*, Uint8* stream, int length) {
   std::lock_guard lock(mixer_guard);
   const std::size_t frames = static_cast<std::size_t>(length) / (output_channels * sizeof(std::int16_t));
@@ -28,22 +57,29 @@ void pull(void*, Uint8* stream, int length) {
 }  // namespace
 
 bool open_device(Mixer& mixer) {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    std::fprintf(stderr, "rozeva: no audio (%s); running without sound\n", SDL_GetError());
-    return false;
-  }
-  SDL_AudioSpec wanted{};
-  wanted.freq = wanted_rate;
-  wanted.format = AUDIO_S16SYS;
-  wanted.channels = output_channels;
-  wanted.samples = callback_frames;
-  wanted.callback = pull;
   SDL_AudioSpec given{};
-  open_mixer = &mixer;
-  device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &given, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+  std::string reason;
+  {
+    const QuietStandardError quiet;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+      SDL_AudioSpec wanted{};
+      wanted.freq = wanted_rate;
+      wanted.format = AUDIO_S16SYS;
+      wanted.channels = output_channels;
+      wanted.samples = callback_frames;
+      wanted.callback = pull;
+      open_mixer = &mixer;
+      device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &given, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+      if (device == 0) {
+        reason = SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      }
+    } else {
+      reason = SDL_GetError();
+    }
+  }
   if (device == 0) {
-    std::fprintf(stderr, "rozeva: no audio device (%s); running without sound\n", SDL_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    std::fprintf(stderr, "rozeva: no audio device (%s); running without sound\n", reason.c_str());
     open_mixer = nullptr;
     return false;
   }

@@ -84,4 +84,20 @@ TypedText windows_1252_codes_of_utf8(std::string_view text) {
   return typed;
 }
 
+std::string windows_1252_of_typed_utf8(std::string_view text) {
+  constexpr char no_code = '?';
+  std::string codes;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::optional<Decoded> decoded = decode_one(text.substr(at));
+    if (!decoded) {
+      ++at;
+      continue;
+    }
+    codes.push_back(static_cast<char>(windows_1252_code(decoded->code_point).value_or(no_code)));
+    at += decoded->length;
+  }
+  return codes;
+}
+
 }  // namespace platform

@@ -15,4 +15,8 @@ struct TypedText {
 
 TypedText windows_1252_codes_of_utf8(std::string_view text);
 
+// What a keyboard types: a character without a Windows-1252 code arrives as '?', as a
+// Windows program's character messages had it; bytes that are not UTF-8 are left out.
+std::string windows_1252_of_typed_utf8(std::string_view text);
+
 }  // namespace platform

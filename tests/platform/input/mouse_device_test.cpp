@@ -35,7 +35,7 @@ class MouseDeviceTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(MouseDeviceTest, AnUnacquiredDeviceKeepsNothingAndReadsFail) {
-  deliver_mouse_item({MouseItemKind::x_axis, 5});
+  EXPECT_FALSE(deliver_mouse_item({MouseItemKind::x_axis, 5}));
   EXPECT_FALSE(take_mouse_event());
   MouseItem item;
   EXPECT_EQ(read_mouse_item(device_, item), MouseReadResult::failed);
@@ -58,7 +58,7 @@ TEST_F(MouseDeviceTest, ItemsComeBackInOrderAndSignalTheEventOnce) {
 
 TEST_F(MouseDeviceTest, TheBufferHoldsSixteenItemsAndDropsTheNewest) {
   ASSERT_TRUE(acquire_mouse(device_));
-  for (int i = 0; i < 20; ++i) deliver_mouse_item({MouseItemKind::y_axis, i});
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(deliver_mouse_item({MouseItemKind::y_axis, i}), i < 16) << i;
   MouseItem item;
   int count = 0, last = -1;
   while (read_mouse_item(device_, item) == MouseReadResult::item) {

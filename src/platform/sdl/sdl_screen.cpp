@@ -1,0 +1,202 @@
+#include "platform/sdl/sdl_screen.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/sdl/sdl_time.h"
+
+namespace platform::sdl {
+
+namespace {
+
+constexpr int assumed_refresh_hz = 60;
+constexpr int smallest_window_width = screen_width / 4;
+constexpr int smallest_window_height = screen_height / 4;
+constexpr std::int64_t us_per_s = 1'000'000;
+
+struct Screen {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  PixelFormat texture_format = PixelFormat::xrgb8888;
+  bool full_screen = false;
+  std::int64_t refresh_us = us_per_s / assumed_refresh_hz;
+  // The frame waiting for its refresh, and the one on screen (to show again when uncovered).
+  const Surface* pending = nullptr;
+  const Surface* shown = nullptr;
+  std::int64_t next_present_us = 0;
+  PresentRecord record;
+};
+
+Screen screen;
+
+void read_refresh_rate() {
+  SDL_DisplayMode mode{};
+  const int display = SDL_GetWindowDisplayIndex(screen.window);
+  const bool known = display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0;
+  screen.refresh_us = us_per_s / (known ? mode.refresh_rate : assumed_refresh_hz);
+}
+
+// A window of the frame's size, or the largest of its shape the desktop has room for.
+void window_size(int& width, int& height) {
+  width = screen_width;
+  height = screen_height;
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0) return;
+  if (usable.w >= width && usable.h >= height) return;
+  const Letterbox fit = fit_frame(usable.w, usable.h);
+  width = std::max(fit.width, smallest_window_width);
+  height = std::max(fit.height, smallest_window_height);
+}
+
+void show_black() {
+  SDL_SetRenderDrawColor(screen.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+  SDL_RenderClear(screen.renderer);
+  SDL_RenderPresent(screen.renderer);
+}
+
+bool texture_for(PixelFormat format) {
+  if (screen.texture && screen.texture_format == format) return true;
+  if (screen.texture) SDL_DestroyTexture(screen.texture);
+  const Uint32 sdl_format = format == PixelFormat::xrgb8888 ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_RGB565;
+  screen.texture = SDL_CreateTexture(screen.renderer, sdl_format, SDL_TEXTUREACCESS_STREAMING, screen_width,
+                                     screen_height);
+  screen.texture_format = format;
+  return screen.texture != nullptr;
+}
+
+void draw(const Surface& frame) {
+  if (!texture_for(frame.format)) return;
+  const Letterbox box = letterbox();
+  SDL_SetTextureScaleMode(screen.texture, box.integer_scale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  SDL_UpdateTexture(screen.texture, nullptr, frame.pixels.data(), frame.pitch);
+  SDL_SetRenderDrawColor(screen.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+  SDL_RenderClear(screen.renderer);
+  const SDL_Rect target{box.x, box.y, box.width, box.height};
+  SDL_RenderCopy(screen.renderer, screen.texture, nullptr, &target);
+  SDL_RenderPresent(screen.renderer);
+}
+
+}  // namespace
+
+bool open_screen(bool full_screen) {
+  if (screen.window) return true;
+  // Raw counts in relative mode, and no pointer warping behind the program's back.
+  SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_SCALING, "0");
+  SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_MODE_WARP, "0");
+  // The program's pauses must never wait for a refresh.
+  SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "rozeva: no display to show the book on (%s)\n", SDL_GetError());
+    return false;
+  }
+  int width = 0, height = 0;
+  window_size(width, height);
+  const Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | (full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  screen.window = SDL_CreateWindow("ROZEVA", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+  if (screen.window) {
+    screen.renderer = SDL_CreateRenderer(screen.window, -1, SDL_RENDERER_ACCELERATED);
+    if (!screen.renderer) screen.renderer = SDL_CreateRenderer(screen.window, -1, SDL_RENDERER_SOFTWARE);
+  }
+  if (!screen.renderer) {
+    std::fprintf(stderr, "rozeva: cannot open a window (%s)\n", SDL_GetError());
+    close_screen();
+    return false;
+  }
+  SDL_SetWindowMinimumSize(screen.window, smallest_window_width, smallest_window_height);
+  screen.full_screen = full_screen;
+  read_refresh_rate();
+  show_black();
+  set_full_screen(full_screen);
+  return true;
+}
+
+void close_screen() {
+  screen.pending = screen.shown = nullptr;
+  if (screen.texture) SDL_DestroyTexture(screen.texture);
+  if (screen.renderer) SDL_DestroyRenderer(screen.renderer);
+  if (screen.window) SDL_DestroyWindow(screen.window);
+  screen = Screen{};
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool screen_open() { return screen.window != nullptr; }
+
+bool full_screen() { return screen.full_screen; }
+
+void set_full_screen(bool on) {
+  if (!screen.window) return;
+  if (on != screen.full_screen) SDL_SetWindowFullscreen(screen.window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  screen.full_screen = on;
+  SDL_SetRelativeMouseMode(on ? SDL_TRUE : SDL_FALSE);
+  read_refresh_rate();
+  repaint();
+}
+
+Letterbox letterbox() {
+  int width = 0, height = 0;
+  if (screen.renderer) SDL_GetRendererOutputSize(screen.renderer, &width, &height);
+  return fit_frame(width, height);
+}
+
+FramePoint output_of_window_point(int x, int y) {
+  int window_width = 0, window_height = 0, output_width = 0, output_height = 0;
+  SDL_GetWindowSize(screen.window, &window_width, &window_height);
+  SDL_GetRendererOutputSize(screen.renderer, &output_width, &output_height);
+  if (window_width <= 0 || window_height <= 0) return {double(x), double(y)};
+  return {double(x) * output_width / window_width, double(y) * output_height / window_height};
+}
+
+void place_system_pointer(double frame_x, double frame_y) {
+  if (!screen.window || screen.full_screen) return;
+  int window_width = 0, window_height = 0, output_width = 0, output_height = 0;
+  SDL_GetWindowSize(screen.window, &window_width, &window_height);
+  SDL_GetRendererOutputSize(screen.renderer, &output_width, &output_height);
+  if (output_width <= 0 || output_height <= 0) return;
+  const Letterbox box = fit_frame(output_width, output_height);
+  // The middle of the frame pixel, so the way back lands on the same pixel.
+  const double output_x = box.x + (frame_x + 0.5) * box.width / screen_width;
+  const double output_y = box.y + (frame_y + 0.5) * box.height / screen_height;
+  SDL_WarpMouseInWindow(screen.window, static_cast<int>(output_x * window_width / output_width),
+                        static_cast<int>(output_y * window_height / output_height));
+}
+
+void present(const Surface& primary) {
+  screen.pending = &primary;
+  present_if_due();
+}
+
+std::optional<std::int64_t> pending_present_us() {
+  if (!screen.pending) return std::nullopt;
+  return screen.next_present_us;
+}
+
+bool present_due(std::int64_t now_us) { return screen.pending && now_us >= screen.next_present_us; }
+
+void present_if_due() {
+  const std::int64_t now = monotonic_us();
+  if (!screen.renderer || !present_due(now)) return;
+  const Surface& frame = *screen.pending;
+  screen.pending = nullptr;
+  screen.shown = &frame;
+  screen.next_present_us = now + screen.refresh_us;
+  draw(frame);
+  ++screen.record.presents;
+  screen.record.last_present_us = monotonic_us();
+}
+
+void repaint() {
+  if (screen.shown && !screen.pending) screen.pending = screen.shown;
+  if (!screen.shown && screen.renderer) show_black();
+}
+
+void hide_screen() {
+  screen.pending = screen.shown = nullptr;
+  if (!screen.window) return;
+  SDL_SetRelativeMouseMode(SDL_FALSE);
+  SDL_HideWindow(screen.window);
+}
+
+PresentRecord present_record() { return screen.record; }
+
+}  // namespace platform::sdl
