@@ -24,7 +24,7 @@ void deliver_y(std::int32_t counts) {
 // The system pointer is hidden over the frame, where the program draws its own.
 void follow_system_pointer(int window_x, int window_y) {
   const FramePoint output = output_of_window_point(window_x, window_y);
-  const Letterbox box = letterbox();
+  const Letterbox box = pointer_letterbox();
   const FramePoint frame = frame_point(box, output.x, output.y);
   const Counts counts = follower.counts_to(frame.x, frame.y);
   deliver_x(counts.dx);

@@ -67,7 +67,9 @@ bool texture_for(PixelFormat format) {
 
 void draw(const Surface& frame) {
   if (!texture_for(frame.format)) return;
-  const Letterbox box = letterbox();
+  int width = 0, height = 0;
+  SDL_GetRendererOutputSize(screen.renderer, &width, &height);
+  const Letterbox box = fit_frame(width, height);
   SDL_SetTextureScaleMode(screen.texture, box.integer_scale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
   SDL_UpdateTexture(screen.texture, nullptr, frame.pixels.data(), frame.pitch);
   SDL_SetRenderDrawColor(screen.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
@@ -133,32 +135,32 @@ void set_full_screen(bool on) {
   repaint();
 }
 
-Letterbox letterbox() {
+Letterbox pointer_letterbox() {
   int width = 0, height = 0;
-  if (screen.renderer) SDL_GetRendererOutputSize(screen.renderer, &width, &height);
+  if (screen.window) SDL_GetWindowSizeInPixels(screen.window, &width, &height);
   return fit_frame(width, height);
 }
 
 FramePoint output_of_window_point(int x, int y) {
-  int window_width = 0, window_height = 0, output_width = 0, output_height = 0;
+  int window_width = 0, window_height = 0, pixel_width = 0, pixel_height = 0;
   SDL_GetWindowSize(screen.window, &window_width, &window_height);
-  SDL_GetRendererOutputSize(screen.renderer, &output_width, &output_height);
+  SDL_GetWindowSizeInPixels(screen.window, &pixel_width, &pixel_height);
   if (window_width <= 0 || window_height <= 0) return {double(x), double(y)};
-  return {double(x) * output_width / window_width, double(y) * output_height / window_height};
+  return {double(x) * pixel_width / window_width, double(y) * pixel_height / window_height};
 }
 
 void place_system_pointer(double frame_x, double frame_y) {
   if (!screen.window || screen.full_screen) return;
-  int window_width = 0, window_height = 0, output_width = 0, output_height = 0;
+  int window_width = 0, window_height = 0, pixel_width = 0, pixel_height = 0;
   SDL_GetWindowSize(screen.window, &window_width, &window_height);
-  SDL_GetRendererOutputSize(screen.renderer, &output_width, &output_height);
-  if (output_width <= 0 || output_height <= 0) return;
-  const Letterbox box = fit_frame(output_width, output_height);
+  SDL_GetWindowSizeInPixels(screen.window, &pixel_width, &pixel_height);
+  if (pixel_width <= 0 || pixel_height <= 0) return;
+  const Letterbox box = fit_frame(pixel_width, pixel_height);
   // The middle of the frame pixel, so the way back lands on the same pixel.
   const double output_x = box.x + (frame_x + 0.5) * box.width / screen_width;
   const double output_y = box.y + (frame_y + 0.5) * box.height / screen_height;
-  SDL_WarpMouseInWindow(screen.window, static_cast<int>(output_x * window_width / output_width),
-                        static_cast<int>(output_y * window_height / output_height));
+  SDL_WarpMouseInWindow(screen.window, static_cast<int>(output_x * window_width / pixel_width),
+                        static_cast<int>(output_y * window_height / pixel_height));
 }
 
 void present(const Surface& primary) {

@@ -23,8 +23,9 @@ bool full_screen();
 // Full screen takes the pointer in relative mode; a window lets it come and go.
 void set_full_screen(bool on);
 
-// Where the frame lies in the window, in real pixels.
-Letterbox letterbox();
+// Where the frame lies in the window as the pointer sees it, in real pixels. The window's own
+// size counts here: it is known at once after a switch, before the drawing side catches up.
+Letterbox pointer_letterbox();
 // A point in window coordinates (what SDL's pointer events carry) in real pixels: HiDPI
 // windows have more pixels than coordinates.
 FramePoint output_of_window_point(int x, int y);
