@@ -25,9 +25,10 @@ test: build build-asan
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	ctest --test-dir $(BUILD_ASAN) --output-on-failure -j$(JOBS)
 
-# Until the player has a real display: the demo book's headless tour, as PNG shots.
-play: build
-	@scripts/play-tour $(BUILD)
+# The demo book in the player; without a display, its headless tour as PNG shots.
+play: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS) --target rozeva rozeva-demo rozeva-headless
+	@scripts/play $(BUILD)
 
 BUILD_RELEASE ?= build-release
 BUILD_FUZZ    ?= build-fuzz

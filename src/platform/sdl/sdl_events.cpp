@@ -57,10 +57,14 @@ void window_changed(const SDL_WindowEvent& change) {
       if (sdl::full_screen()) mouse_input_lost();
       post_to_window(WM_ACTIVATE, WA_INACTIVE);
       break;
+    case SDL_WINDOWEVENT_MOVED: sdl::window_placed(); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      sdl::window_placed();
+      sdl::repaint();
+      break;
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_EXPOSED:
-    case SDL_WINDOWEVENT_RESTORED:
-    case SDL_WINDOWEVENT_SIZE_CHANGED: sdl::repaint(); break;
+    case SDL_WINDOWEVENT_RESTORED: sdl::repaint(); break;
     case SDL_WINDOWEVENT_LEAVE: sdl::pointer_left_window(); break;
     default: break;
   }
@@ -81,12 +85,14 @@ void handle(const SDL_Event& event) {
   }
 }
 
-// Until the next timer tick or the refresh of a held frame; -1: nothing but an event wakes.
+// Until the next timer tick, the refresh of a held frame or the pointer's settling after a
+// switch to a window; -1: nothing but an event wakes.
 int wait_limit_ms() {
   std::int64_t limit = std::numeric_limits<std::int64_t>::max();
   if (const std::optional<std::int64_t> tick = next_timer_due_ms()) limit = *tick - now_ms();
-  if (const std::optional<std::int64_t> present = sdl::pending_present_us())
-    limit = std::min(limit, (*present - sdl::monotonic_us() + us_per_ms - 1) / us_per_ms);
+  const std::int64_t now_us = sdl::monotonic_us();
+  for (const std::optional<std::int64_t> due_us : {sdl::pending_present_us(), sdl::pointer_settles_us()})
+    if (due_us) limit = std::min(limit, (*due_us - now_us + us_per_ms - 1) / us_per_ms);
   if (limit == std::numeric_limits<std::int64_t>::max()) return -1;
   return static_cast<int>(std::clamp<std::int64_t>(limit, 1, std::numeric_limits<int>::max()));
 }
@@ -103,6 +109,7 @@ WaitWake wait_for_mouse_event_or_message(MouseEvent* event) {
       continue;
     }
     sdl::present_if_due();
+    sdl::settle_pointer_if_due(sdl::monotonic_us());
     if (SDL_WaitEventTimeout(&sdl_event, wait_limit_ms()) != 0) handle(sdl_event);
   }
 }

@@ -3,6 +3,7 @@
 #include "platform/input/mouse_device.h"
 #include "platform/sdl/pointer_follower.h"
 #include "platform/sdl/sdl_screen.h"
+#include "platform/sdl/sdl_time.h"
 
 namespace platform::sdl {
 
@@ -11,7 +12,16 @@ namespace {
 constexpr int button_pressed = 0x80;
 constexpr int button_released = 0;
 
+// A window manager places a window within a few frames; a bare X server at once.
+constexpr std::int64_t longest_settling_us = 500'000;
+
 PointerFollower follower;
+std::optional<std::int64_t> settling_until_us;
+
+void end_settling() {
+  settling_until_us.reset();
+  place_system_pointer(follower.x(), follower.y());
+}
 
 void deliver_x(std::int32_t counts) {
   if (counts != 0 && deliver_mouse_item({MouseItemKind::x_axis, counts})) follower.moved_x(counts);
@@ -23,6 +33,7 @@ void deliver_y(std::int32_t counts) {
 
 // The system pointer is hidden over the frame, where the program draws its own.
 void follow_system_pointer(int window_x, int window_y) {
+  if (settling_until_us) return;
   const FramePoint output = output_of_window_point(window_x, window_y);
   const Letterbox box = pointer_letterbox();
   const FramePoint frame = frame_point(box, output.x, output.y);
@@ -65,7 +76,18 @@ void pointer_left_window() { SDL_ShowCursor(SDL_ENABLE); }
 void toggle_full_screen() {
   const bool to_window = full_screen();
   set_full_screen(!to_window);
-  if (to_window) place_system_pointer(follower.x(), follower.y());
+  settling_until_us.reset();
+  if (to_window) settling_until_us = monotonic_us() + longest_settling_us;
+}
+
+void window_placed() {
+  if (settling_until_us) end_settling();
+}
+
+std::optional<std::int64_t> pointer_settles_us() { return settling_until_us; }
+
+void settle_pointer_if_due(std::int64_t now_us) {
+  if (settling_until_us && now_us >= *settling_until_us) end_settling();
 }
 
 }  // namespace platform::sdl

@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_screen.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 
 #include "platform/sdl/sdl_time.h"
@@ -25,10 +26,14 @@ struct Screen {
   const Surface* pending = nullptr;
   const Surface* shown = nullptr;
   std::int64_t next_present_us = 0;
-  PresentRecord record;
 };
 
 Screen screen;
+
+// Read by measurements from their own thread.
+std::atomic<long> presents{0};
+std::atomic<std::int64_t> first_present_us{0};
+std::atomic<std::int64_t> last_present_us{0};
 
 void read_refresh_rate() {
   SDL_DisplayMode mode{};
@@ -63,20 +68,6 @@ bool texture_for(PixelFormat format) {
                                      screen_height);
   screen.texture_format = format;
   return screen.texture != nullptr;
-}
-
-void draw(const Surface& frame) {
-  if (!texture_for(frame.format)) return;
-  int width = 0, height = 0;
-  SDL_GetRendererOutputSize(screen.renderer, &width, &height);
-  const Letterbox box = fit_frame(width, height);
-  SDL_SetTextureScaleMode(screen.texture, box.integer_scale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
-  SDL_UpdateTexture(screen.texture, nullptr, frame.pixels.data(), frame.pitch);
-  SDL_SetRenderDrawColor(screen.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
-  SDL_RenderClear(screen.renderer);
-  const SDL_Rect target{box.x, box.y, box.width, box.height};
-  SDL_RenderCopy(screen.renderer, screen.texture, nullptr, &target);
-  SDL_RenderPresent(screen.renderer);
 }
 
 }  // namespace
@@ -141,26 +132,50 @@ Letterbox pointer_letterbox() {
   return fit_frame(width, height);
 }
 
-FramePoint output_of_window_point(int x, int y) {
+namespace {
+
+// Pixels per window coordinate, across and down.
+FramePoint pixel_scale() {
   int window_width = 0, window_height = 0, pixel_width = 0, pixel_height = 0;
   SDL_GetWindowSize(screen.window, &window_width, &window_height);
   SDL_GetWindowSizeInPixels(screen.window, &pixel_width, &pixel_height);
-  if (window_width <= 0 || window_height <= 0) return {double(x), double(y)};
-  return {double(x) * pixel_width / window_width, double(y) * pixel_height / window_height};
+  if (window_width <= 0 || window_height <= 0) return {1, 1};
+  return {double(pixel_width) / window_width, double(pixel_height) / window_height};
+}
+
+}  // namespace
+
+FramePoint output_of_window_point(int x, int y) {
+  const FramePoint scale = pixel_scale();
+  return {x * scale.x, y * scale.y};
 }
 
 void place_system_pointer(double frame_x, double frame_y) {
   if (!screen.window || screen.full_screen) return;
-  int window_width = 0, window_height = 0, pixel_width = 0, pixel_height = 0;
-  SDL_GetWindowSize(screen.window, &window_width, &window_height);
-  SDL_GetWindowSizeInPixels(screen.window, &pixel_width, &pixel_height);
-  if (pixel_width <= 0 || pixel_height <= 0) return;
-  const Letterbox box = fit_frame(pixel_width, pixel_height);
+  const Letterbox box = pointer_letterbox();
+  if (box.width <= 0 || box.height <= 0) return;
   // The middle of the frame pixel, so the way back lands on the same pixel.
+  const FramePoint scale = pixel_scale();
   const double output_x = box.x + (frame_x + 0.5) * box.width / screen_width;
   const double output_y = box.y + (frame_y + 0.5) * box.height / screen_height;
-  SDL_WarpMouseInWindow(screen.window, static_cast<int>(output_x * window_width / pixel_width),
-                        static_cast<int>(output_y * window_height / pixel_height));
+  SDL_WarpMouseInWindow(screen.window, static_cast<int>(output_x / scale.x), static_cast<int>(output_y / scale.y));
+}
+
+void present_now(const Surface& frame) {
+  if (!screen.renderer || !texture_for(frame.format)) return;
+  int width = 0, height = 0;
+  SDL_GetRendererOutputSize(screen.renderer, &width, &height);
+  const Letterbox box = fit_frame(width, height);
+  SDL_SetTextureScaleMode(screen.texture, box.integer_scale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  SDL_UpdateTexture(screen.texture, nullptr, frame.pixels.data(), frame.pitch);
+  SDL_SetRenderDrawColor(screen.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+  SDL_RenderClear(screen.renderer);
+  const SDL_Rect target{box.x, box.y, box.width, box.height};
+  SDL_RenderCopy(screen.renderer, screen.texture, nullptr, &target);
+  SDL_RenderPresent(screen.renderer);
+  const std::int64_t shown_us = monotonic_us();
+  if (presents.fetch_add(1) == 0) first_present_us = shown_us;
+  last_present_us = shown_us;
 }
 
 void present(const Surface& primary) {
@@ -182,9 +197,7 @@ void present_if_due() {
   screen.pending = nullptr;
   screen.shown = &frame;
   screen.next_present_us = now + screen.refresh_us;
-  draw(frame);
-  ++screen.record.presents;
-  screen.record.last_present_us = monotonic_us();
+  present_now(frame);
 }
 
 void repaint() {
@@ -199,6 +212,8 @@ void hide_screen() {
   SDL_HideWindow(screen.window);
 }
 
-PresentRecord present_record() { return screen.record; }
+SDL_Renderer* screen_renderer() { return screen.renderer; }
+
+PresentRecord present_record() { return {presents.load(), first_present_us.load(), last_present_us.load()}; }
 
 }  // namespace platform::sdl

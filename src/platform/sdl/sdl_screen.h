@@ -45,11 +45,18 @@ void repaint();
 // whatever comes next (a start-up error's message box, the desktop).
 void hide_screen();
 
+// Shows the frame at once, refresh or not: what every present costs, for measurements.
+void present_now(const Surface& frame);
+// The window's renderer, for measurements against bare SDL; null when no window is open.
+SDL_Renderer* screen_renderer();
+
 struct PresentRecord {
   long presents = 0;
+  std::int64_t first_present_us = 0;
   std::int64_t last_present_us = 0;
 };
-// What reached the screen so far, for measurements.
+// What reached the screen so far (monotonic_us times), for measurements; safe to ask from
+// another thread.
 PresentRecord present_record();
 
 }  // namespace platform::sdl

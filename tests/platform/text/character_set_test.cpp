@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/text/utf8_to_windows_1252.h"
 #include "platform/text/windows_1252.h"
 #include "text_test_support.h"
 
@@ -36,6 +37,14 @@ TEST(Windows1252, HighBytesAreTheCodePagesSignsFiveAreUndefinedTheRestIsLatin1) 
   EXPECT_EQ(undefined, 5);
   for (const char* byte : undefined_bytes)
     EXPECT_FALSE(windows_1252_to_unicode(static_cast<unsigned char>(*byte)));
+}
+
+// A keyboard's text arrives as UTF-8; the prompts take Windows-1252 codes.
+TEST(Windows1252, TypedTextKeepsItsCodesAndMarksWhatHasNone) {
+  EXPECT_EQ(platform::windows_1252_of_typed_utf8("\xC3\xA4\xC3\x9F\xE2\x82\xAC"), "\xE4\xDF\x80");
+  EXPECT_EQ(platform::windows_1252_of_typed_utf8("a\xF0\x9F\x98\x80" "b"), "a?b");   // an emoji has no code
+  EXPECT_EQ(platform::windows_1252_of_typed_utf8("\xFF" "1\xC3"), "1");          // broken bytes are left out
+  EXPECT_EQ(platform::utf8_of_windows_1252("\xC4\x81"), "\xC3\x84\xEF\xBF\xBD");  // undefined -> U+FFFD
 }
 
 TEST(TextCharacterSet, GermanLettersDrawAsThemselvesInEveryFont) {
