@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "platform/sdl/sdl_gpu.h"
 #include "platform/sdl/sdl_time.h"
 
 namespace platform::sdl {
@@ -54,6 +55,18 @@ void window_size(int& width, int& height) {
   height = std::max(fit.height, smallest_window_height);
 }
 
+// OpenGL where a graphics processor draws it, SDL's software drawing elsewhere; a renderer the
+// user named (SDL_RENDER_DRIVER) is left to SDL.
+SDL_Renderer* create_renderer(SDL_Window* window) {
+  if (SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr && !direct_rendering_likely(window)) {
+    // Drawn straight into the window's shared memory, without OpenGL underneath.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE)) return renderer;
+  }
+  if (SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED)) return renderer;
+  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+}
+
 void show_black() {
   SDL_SetRenderDrawColor(screen.renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
   SDL_RenderClear(screen.renderer);
@@ -87,10 +100,7 @@ bool open_screen(bool full_screen) {
   window_size(width, height);
   const Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | (full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   screen.window = SDL_CreateWindow("ROZEVA", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
-  if (screen.window) {
-    screen.renderer = SDL_CreateRenderer(screen.window, -1, SDL_RENDERER_ACCELERATED);
-    if (!screen.renderer) screen.renderer = SDL_CreateRenderer(screen.window, -1, SDL_RENDERER_SOFTWARE);
-  }
+  if (screen.window) screen.renderer = create_renderer(screen.window);
   if (!screen.renderer) {
     std::fprintf(stderr, "rozeva: cannot open a window (%s)\n", SDL_GetError());
     close_screen();
