@@ -1,13 +1,12 @@
 // The real audio device: SDL pulls 16-bit stereo from the mixer on its own thread.
 #include <SDL.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <mutex>
 #include <string>
 
 #include "platform/audio/audio_backend.h"
+#include "platform/sdl/quiet_standard_error.h"
 
 namespace platform::audio_backend {
 
@@ -22,32 +21,6 @@ std::mutex mixer_guard;
 Mixer* open_mixer = nullptr;
 SDL_AudioDeviceID device = 0;
 
-// The sound libraries under SDL print their own lines about a missing device; the program
-// says it once, in its own words.
-class QuietStandardError {
- public:
-  QuietStandardError() {
-    std::fflush(stderr);
-    saved_ = ::dup(STDERR_FILENO);
-    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (nowhere >= 0) {
-      ::dup2(nowhere, STDERR_FILENO);
-      ::close(nowhere);
-    }
-  }
-  ~QuietStandardError() {
-    std::fflush(stderr);
-    if (saved_ < 0) return;
-    ::dup2(saved_, STDERR_FILENO);
-    ::close(saved_);
-  }
-  QuietStandardError(const QuietStandardError&) = delete;
-  QuietStandardError& operator=(const QuietStandardError&) = delete;
-
- private:
-  int saved_ = -1;
-};
-
 void pull(void*, Uint8* stream, int length) {
   std::lock_guard lock(mixer_guard);
   const std::size_t frames = static_cast<std::size_t>(length) / (output_channels * sizeof(std::int16_t));
@@ -60,7 +33,7 @@ bool open_device(Mixer& mixer) {
   SDL_AudioSpec given{};
   std::string reason;
   {
-    const QuietStandardError quiet;
+    const sdl::QuietStandardError quiet;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
       SDL_AudioSpec wanted{};
       wanted.freq = wanted_rate;

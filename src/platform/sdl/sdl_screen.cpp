@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <string>
 
+#include "platform/sdl/quiet_standard_error.h"
 #include "platform/sdl/sdl_gpu.h"
 #include "platform/sdl/sdl_time.h"
 
@@ -55,6 +57,27 @@ void window_size(int& width, int& height) {
   height = std::max(fit.height, smallest_window_height);
 }
 
+// SDL falls back to drivers that show nothing (offscreen, dummy) when there is no display;
+// a book nobody sees would wait for clicks for ever. They count only when asked for by name.
+bool open_video() {
+  std::string reason;
+  {
+    const QuietStandardError quiet;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      reason = SDL_GetError();
+    } else if (SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+      const std::string driver = SDL_GetCurrentVideoDriver();
+      if (driver == "offscreen" || driver == "dummy") {
+        reason = "neither DISPLAY nor WAYLAND_DISPLAY leads to a desktop";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+      }
+    }
+  }
+  if (reason.empty()) return true;
+  std::fprintf(stderr, "rozeva: no display to show the book on (%s)\n", reason.c_str());
+  return false;
+}
+
 // OpenGL where a graphics processor draws it, SDL's software drawing elsewhere; a renderer the
 // user named (SDL_RENDER_DRIVER) is left to SDL.
 SDL_Renderer* create_renderer(SDL_Window* window) {
@@ -92,10 +115,7 @@ bool open_screen(bool full_screen) {
   SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_MODE_WARP, "0");
   // The program's pauses must never wait for a refresh.
   SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "rozeva: no display to show the book on (%s)\n", SDL_GetError());
-    return false;
-  }
+  if (!open_video()) return false;
   int width = 0, height = 0;
   window_size(width, height);
   const Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | (full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
