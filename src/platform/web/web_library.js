@@ -1,0 +1,31 @@
+// The C++ side's calls into the page (web_bridge.h). The page itself (page/rozeva-page.js)
+// does the work; these only pass the arguments on. The waits suspend the program (ASYNCIFY).
+mergeInto(LibraryManager.library, {
+  rozeva_js_now: function() { return performance.now(); },
+
+  rozeva_js_wait: function(timeout_ms) {
+    return Asyncify.handleSleep(function(wakeUp) { RozevaPage.waitForInput(timeout_ms, wakeUp); });
+  },
+
+  rozeva_js_sleep_until: function(deadline_ms) {
+    return Asyncify.handleSleep(function(wakeUp) { RozevaPage.sleepUntil(deadline_ms, wakeUp); });
+  },
+
+  rozeva_js_frame_ready: function() { RozevaPage.frameReady(); },
+
+  rozeva_js_message_box: function(caption, text) {
+    var captionText = UTF8ToString(caption);
+    var bodyText = UTF8ToString(text);
+    return Asyncify.handleSleep(function(wakeUp) { RozevaPage.messageBox(captionText, bodyText, wakeUp); });
+  },
+
+  rozeva_js_open_audio: function() { return RozevaPage.openAudio(); },
+
+  rozeva_js_close_audio: function() { RozevaPage.closeAudio(); },
+
+  rozeva_js_shot: function(name) { RozevaPage.shot(UTF8ToString(name)); },
+
+  rozeva_js_file_saved: function(path) { RozevaPage.fileSaved(UTF8ToString(path)); },
+
+  rozeva_js_ended: function(exit_code) { RozevaPage.ended(exit_code); },
+});
