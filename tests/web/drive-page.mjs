@@ -2,13 +2,15 @@
 // tests and benchmarks. Speaks the DevTools protocol over Chromium's pipe, so it needs nothing
 // but node.
 //
-//   node drive-page.mjs [--script FILE] [--shots DIR] [--clicks N] [--timeout S] PAGE
+//   node drive-page.mjs [--script FILE] [--shots DIR] [--profile DIR] [--read-file PATH]
+//                       [--timeout S] PAGE
 //
 // PAGE is the index.html rozeva-web wrote. With --script the page plays that rozeva-headless
 // script (shots land in DIR as NAME.png) and the run ends with the program; without it the run
-// ends at the first frame. --clicks N clicks the page's middle N times with the real mouse
-// before the script's first line is taken. Prints one JSON line: the exit code, the message
-// boxes, the first frame's time, the loudest sample played, script problems and page errors.
+// ends at the first frame. --profile keeps the browser's storage in DIR across runs (a reload);
+// --read-file reports the book's file PATH as the program left it, in base64. Prints one JSON
+// line: the exit code, the message boxes, the first frame's time, the loudest sample played,
+// script problems, page errors and the file.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -16,22 +18,25 @@ import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 function parseArguments(words) {
-  const options = { script: null, shots: null, timeout: 60, page: null };
+  const options = { script: null, shots: null, profile: null, readFile: null, timeout: 60, page: null };
   for (let i = 0; i < words.length; ++i) {
     const word = words[i];
     if (word === '--script') options.script = words[++i];
     else if (word === '--shots') options.shots = words[++i];
+    else if (word === '--profile') options.profile = words[++i];
+    else if (word === '--read-file') options.readFile = words[++i];
     else if (word === '--timeout') options.timeout = Number(words[++i]);
     else if (options.page === null) options.page = word;
     else throw new Error(`unexpected argument ${word}`);
   }
-  if (options.page === null) throw new Error('usage: drive-page.mjs [--script FILE] [--shots DIR] [--timeout S] PAGE');
+  if (options.page === null) throw new Error('usage: drive-page.mjs [--script FILE] [--shots DIR] [--profile DIR] [--read-file PATH] [--timeout S] PAGE');
   return options;
 }
 
 class Browser {
-  constructor() {
-    this.profile = mkdtempSync(join(tmpdir(), 'rozeva-chromium-'));
+  constructor(profile) {
+    this.keepProfile = profile !== null;
+    this.profile = profile !== null ? profile : mkdtempSync(join(tmpdir(), 'rozeva-chromium-'));
     this.process = spawn(process.env.CHROMIUM || '/usr/bin/chromium', [
       '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
@@ -79,7 +84,7 @@ class Browser {
     const timer = setTimeout(() => this.process.kill('SIGKILL'), 5000);
     await this.exited;
     clearTimeout(timer);
-    rmSync(this.profile, { recursive: true, force: true });
+    if (!this.keepProfile) rmSync(this.profile, { recursive: true, force: true });
   }
 }
 
@@ -87,9 +92,9 @@ const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 
 async function main() {
   const options = parseArguments(process.argv.slice(2));
-  const browser = new Browser();
+  const browser = new Browser(options.profile);
   const report = { exitCode: null, messages: [], firstFrameMs: null, loudestSample: 0, scriptProblems: null,
-                   pageErrors: [], shots: [], timedOut: false };
+                   pageErrors: [], shots: [], timedOut: false, file: null };
   try {
     const { targetId } = await browser.send('Target.createTarget', { url: 'about:blank' });
     const { sessionId } = await browser.send('Target.attachToTarget', { targetId, flatten: true });
@@ -111,7 +116,7 @@ async function main() {
       (await page('Runtime.evaluate', { expression, returnByValue: true })).result.value;
     const deadline = Date.now() + options.timeout * 1000;
     const finished = options.script !== null
-      ? 'typeof RozevaPage !== "undefined" && (RozevaPage.exitCode !== null || !!RozevaPage.scriptProblems)'
+      ? 'typeof RozevaPage !== "undefined" && ((RozevaPage.exitCode !== null && RozevaPage.savesUnderway === 0) || !!RozevaPage.scriptProblems)'
       : 'typeof RozevaPage !== "undefined" && RozevaPage.firstFrameMs !== null';
     while (!(await evaluate(finished))) {
       if (report.pageErrors.length > 0) break;
@@ -122,6 +127,11 @@ async function main() {
         exitCode: RozevaPage.exitCode, messages: RozevaPage.messages, firstFrameMs: RozevaPage.firstFrameMs,
         loudestSample: RozevaPage.loudestSample, scriptProblems: RozevaPage.scriptProblems || null,
         shots: RozevaPage.shots.length })`);
+    if (options.readFile !== null) {
+      report.file = await evaluate(`(function() {
+          try { var b = FS.readFile('/book/' + ${JSON.stringify(options.readFile)}); } catch (e) { return null; }
+          var s = ''; for (var i = 0; i < b.length; ++i) s += String.fromCharCode(b[i]); return btoa(s); })()`);
+    }
     if (state !== null) {
       const parsed = JSON.parse(state);
       Object.assign(report, parsed, { shots: [] });

@@ -1,7 +1,10 @@
 #include "book_script.h"
 
+#include <zlib.h>
+
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 
 namespace web_pack {
 
@@ -63,6 +66,19 @@ std::string book_id(const std::vector<BookFile>& files) {
   return text;
 }
 
+// Pictures and sounds are stored uncompressed; a page reads far fewer bytes when they are
+// deflated (the page inflates them with the browser's own DecompressionStream). Null when
+// deflating does not make the file smaller.
+std::optional<std::vector<std::uint8_t>> deflated(const std::vector<std::uint8_t>& bytes) {
+  uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+  std::vector<std::uint8_t> out(size);
+  if (compress2(out.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()), Z_BEST_COMPRESSION) != Z_OK ||
+      size >= bytes.size())
+    return std::nullopt;
+  out.resize(size);
+  return out;
+}
+
 }  // namespace
 
 std::string book_script(const std::vector<BookFile>& files, const BookDescription& description) {
@@ -70,7 +86,9 @@ std::string book_script(const std::vector<BookFile>& files, const BookDescriptio
                     json_string(description.title) + ", \"bookFile\": " + json_string(description.book_file) +
                     ", \"files\": [\n";
   for (std::size_t i = 0; i < files.size(); ++i) {
-    out += "[" + json_string(files[i].path) + ", \"" + base64(files[i].bytes) + "\"]";
+    const auto packed = deflated(files[i].bytes);
+    out += "[" + json_string(files[i].path) + (packed ? ", \"deflate\", \"" : ", \"raw\", \"") +
+           base64(packed ? *packed : files[i].bytes) + "\"]";
     out += i + 1 < files.size() ? ",\n" : "\n";
   }
   return out + "]};\n";

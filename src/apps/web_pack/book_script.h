@@ -16,7 +16,8 @@ struct BookDescription {
 };
 
 // Defines RozevaBook: an id that changes with any file's name or contents (saves kept in the
-// browser belong to one packing of a book), the description, and the files in base64.
+// browser belong to one packing of a book), the description, and the files as [path, "deflate"
+// or "raw", base64 of the bytes], deflated (zlib format) where that makes them smaller.
 std::string book_script(const std::vector<BookFile>& files, const BookDescription& description);
 
 }  // namespace web_pack

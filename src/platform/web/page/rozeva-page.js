@@ -19,6 +19,8 @@ var RozevaPage = (function() {
     exitCode: null,
     firstFrameMs: null,
     loudestSample: 0,
+    // Saves not yet in the browser's storage.
+    savesUnderway: 0,
     scripted: false,
   };
 
@@ -33,6 +35,20 @@ var RozevaPage = (function() {
     var bytes = new Uint8Array(binary.length);
     for (var i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
     return bytes;
+  }
+
+  // Deflated files are inflated by the browser itself, all at once.
+  function unpackFile(entry) {
+    var bytes = decodeBase64(entry[2]);
+    if (entry[1] === 'raw') return Promise.resolve(bytes);
+    var inflated = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate'));
+    return new Response(inflated).arrayBuffer().then(function(buffer) { return new Uint8Array(buffer); });
+  }
+  function unpackBook() {
+    if (typeof DecompressionStream === 'undefined') return Promise.reject('er ist zu alt');
+    return Promise.all(RozevaBook.files.map(unpackFile)).then(function(contents) {
+      for (var i = 0; i < contents.length; ++i) writeBookFile(RozevaBook.files[i][0], contents[i]);
+    });
   }
 
   function writeBookFile(path, bytes) {
@@ -80,7 +96,17 @@ var RozevaPage = (function() {
     if (relative === RozevaBook.bookFile) downloadButton.disabled = false;
     if (!database) return;
     var bytes = FS.readFile(bookFolder + '/' + relative);
-    database.transaction('files', 'readwrite').objectStore('files').put(bytes, storageKeyPrefix + relative);
+    var transaction = database.transaction('files', 'readwrite');
+    transaction.objectStore('files').put(bytes, storageKeyPrefix + relative);
+    ++page.savesUnderway;
+    transaction.oncomplete = function() {
+      --page.savesUnderway;
+      say(relative + ' ist in diesem Browser gesichert.');
+    };
+    transaction.onerror = transaction.onabort = function() {
+      --page.savesUnderway;
+      say(relative + ' ließ sich im Browser nicht sichern: ' + transaction.error);
+    };
   };
 
   var downloadButton = document.getElementById('download');
@@ -131,7 +157,10 @@ var RozevaPage = (function() {
     if (!at) return;
     image.data.set(Module.HEAPU8.subarray(at, at + frameWidth * frameHeight * 4));
     context.putImageData(image, 0, 0);
-    if (page.firstFrameMs === null) page.firstFrameMs = performance.now();
+    if (page.firstFrameMs === null) {
+      page.firstFrameMs = performance.now();
+      setTimeout(makeAudio, 0);
+    }
   }
   page.frameReady = function() {
     if (paintRequested) return;
@@ -252,18 +281,30 @@ var RozevaPage = (function() {
   window.addEventListener('blur', function() { input(function() { Module._rozeva_web_focus(0, locked ? 1 : 0); }); });
   window.addEventListener('focus', function() { input(function() { Module._rozeva_web_focus(1, 0); }); });
 
-  // ---- Sound: Web Audio pulls from the program's mixer; browsers start it at a tap or a key.
-  var audio = null, audioNode = null, mixBuffer = 0;
-  var mixFrames = 2048;
+  // ---- Sound: Web Audio pulls from the program's mixer. Making the audio output takes the
+  // browser a while, so it is made after the first frame, or at the first tap or key, which
+  // browsers demand before they play anything.
+  var AudioContextClass = window.AudioContext || window.webkitAudioContext;
+  var audioRate = 48000, mixFrames = 2048;
+  var audio = null, audioNode = null, mixBuffer = 0, audioWanted = false;
   page.openAudio = function() {
-    var AudioContextClass = window.AudioContext || window.webkitAudioContext;
-    try {
-      audio = new AudioContextClass();
-      audioNode = audio.createScriptProcessor(mixFrames, 0, 2);
-    } catch (e) {
-      audio = null;
+    if (!AudioContextClass) {
       say('Ohne Ton: dieser Browser gibt der Seite keine Tonausgabe.');
       return 0;
+    }
+    audioWanted = true;
+    return audioRate;
+  };
+  function makeAudio() {
+    if (!audioWanted || audio) return;
+    try {
+      audio = new AudioContextClass({ sampleRate: audioRate });
+      audioNode = audio.createScriptProcessor(mixFrames, 0, 2);
+    } catch (e) {
+      audioWanted = false;
+      audio = null;
+      say('Ohne Ton: dieser Browser gibt der Seite keine Tonausgabe.');
+      return;
     }
     mixBuffer = Module._malloc(mixFrames * 4);
     audioNode.onaudioprocess = function(event) {
@@ -281,15 +322,16 @@ var RozevaPage = (function() {
     };
     audioNode.connect(audio.destination);
     if (audio.state !== 'running') say('Ton ab dem ersten Tippen oder Klicken.');
-    return audio.sampleRate;
-  };
+  }
   page.closeAudio = function() {
+    audioWanted = false;
     if (!audio) return;
     audioNode.disconnect();
     audio.close();
     audio = null;
   };
   function startSound() {
+    makeAudio();
     if (!audio || audio.state === 'running') return;
     audio.resume().then(function() { say(''); },
                         function() { say('Ohne Ton: dieser Browser lässt die Seite nicht spielen.'); });
@@ -335,12 +377,14 @@ var RozevaPage = (function() {
     print: function(text) { console.log(text); },
     printErr: function(text) { console.warn(text); },
     preRun: [function() {
-      for (var i = 0; i < RozevaBook.files.length; ++i) writeBookFile(RozevaBook.files[i][0], decodeBase64(RozevaBook.files[i][1]));
-      if (bookFileBytes()) downloadButton.disabled = false;
-      addRunDependency('saved files');
-      restoreSavedFiles(function() {
-        if (bookFileBytes()) downloadButton.disabled = false;
-        removeRunDependency('saved files');
+      addRunDependency('book');
+      unpackBook().then(function() {
+        restoreSavedFiles(function() {
+          if (bookFileBytes()) downloadButton.disabled = false;
+          removeRunDependency('book');
+        });
+      }, function(error) {
+        say('Das Buch lässt sich in diesem Browser nicht öffnen: ' + error);
       });
     }],
     onRuntimeInitialized: function() {

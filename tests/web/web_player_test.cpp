@@ -1,0 +1,259 @@
+// The web player in headless Chromium, driven by the same scripts as rozeva-headless: its canvas
+// must show exactly rozeva-headless's shots, also where a book's pictures are missing, and its
+// saves must survive a reload. rozeva-web refuses a folder it cannot pack, naming the file.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "screen_shots.h"
+#include "script_builder.h"
+#include "support/temp_dir.h"
+#include "x_session.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using reader_test::Script;
+using x_session::Child;
+
+constexpr auto run_limit = std::chrono::seconds(120);
+constexpr int blink_ms = 800;
+constexpr int toolbar_y = 740;
+
+int toolbar_x(int mode) { return (mode - 1) * 50 + 25; }
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string base64_of(const std::string& bytes) {
+  static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  std::size_t i = 0;
+  for (; i + 2 < bytes.size(); i += 3) {
+    const unsigned group = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                           static_cast<unsigned char>(bytes[i + 2]);
+    for (int shift = 18; shift >= 0; shift -= 6) out += digits[group >> shift & 63];
+  }
+  if (i < bytes.size()) {
+    const bool two = i + 1 < bytes.size();
+    const unsigned group = static_cast<unsigned char>(bytes[i]) << 16 | (two ? static_cast<unsigned char>(bytes[i + 1]) << 8 : 0);
+    out += digits[group >> 18 & 63];
+    out += digits[group >> 12 & 63];
+    out += two ? digits[group >> 6 & 63] : '=';
+    out += '=';
+  }
+  return out;
+}
+
+// One field of the driver's JSON report, as its raw JSON text.
+std::string field(const std::string& report, const std::string& name) {
+  const std::regex pattern("\"" + name + "\":(\"[^\"]*\"|\\[[^\\]]*\\]|[^,}]*)");
+  std::smatch match;
+  return std::regex_search(report, match, pattern) ? match[1].str() : "";
+}
+
+class WebPlayer : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!fs::is_regular_file(fs::path(ROZEVA_WEB_PLAYER_DIR) / "rozeva.js"))
+      skip_reason_ = "the web player is not built (make web needs emscripten)";
+    else if (!fs::exists(chromium()))
+      skip_reason_ = chromium() + " is missing (Debian's chromium package)";
+    if (!skip_reason_.empty()) return;
+    folder_ = new test_support::TempDir;
+    Child demo({ROZEVA_DEMO_EXE, (folder_->path() / "book").string()}, {}, "", true);
+    demo.read_output();
+    ASSERT_EQ(demo.wait_for_exit(run_limit), 0);
+  }
+  static void TearDownTestSuite() {
+    delete folder_;
+    folder_ = nullptr;
+  }
+  void SetUp() override {
+    if (!skip_reason_.empty()) GTEST_SKIP() << skip_reason_;
+  }
+
+  static std::string chromium() {
+    const char* named = std::getenv("CHROMIUM");
+    return named ? named : "/usr/bin/chromium";
+  }
+
+  // A copy of the demo book, packed for the web.
+  fs::path pack(const std::string& name, const std::vector<std::string>& removed = {}) {
+    const fs::path book = work_.path() / (name + "-book");
+    fs::copy(folder_->path() / "book", book, fs::copy_options::recursive);
+    for (const std::string& file : removed) fs::remove(book / file);
+    const fs::path site = work_.path() / (name + "-site");
+    Child packer({ROZEVA_WEB_EXE, "--player", ROZEVA_WEB_PLAYER_DIR, book.string(), site.string()}, {}, "", true);
+    packer.read_output();
+    EXPECT_EQ(packer.wait_for_exit(run_limit), 0);
+    return site;
+  }
+
+  // rozeva-headless's shots of the script in `book`, which it may change (saves).
+  void reference(const fs::path& book, const Script& script, const std::string& shots) {
+    std::ofstream(work_.file(shots + ".txt")) << script.text();
+    Child headless({ROZEVA_HEADLESS_EXE, "--shots", work_.file(shots), book.string(), work_.file(shots + ".txt")});
+    ASSERT_EQ(headless.wait_for_exit(run_limit), 0);
+  }
+
+  // The driver's report of the script played in the page.
+  std::string play(const fs::path& site, const Script& script, const std::string& shots,
+                   const std::vector<std::string>& more = {}) {
+    std::ofstream(work_.file(shots + "-web.txt")) << script.text();
+    fs::create_directories(work_.path() / (shots + "-web"));
+    std::vector<std::string> command = {"node", ROZEVA_DRIVE_PAGE, "--script", work_.file(shots + "-web.txt"),
+                                        "--shots", work_.file(shots + "-web")};
+    command.insert(command.end(), more.begin(), more.end());
+    command.push_back((site / "index.html").string());
+    Child driver(command, {"CHROMIUM=" + chromium()}, "", true);
+    const std::string report = driver.read_output();
+    EXPECT_EQ(driver.wait_for_exit(run_limit), 0) << report;
+    EXPECT_EQ(field(report, "pageErrors"), "[]") << report;
+    EXPECT_EQ(field(report, "timedOut"), "false") << report;
+    return report;
+  }
+
+  // The page's shot must be one of rozeva-headless's `expected` shots, pixel for pixel.
+  void expect_same(const std::string& shots, const std::string& name, const std::vector<std::string>& expected) {
+    const shots::Image web = shots::read_png(work_.file(shots + "-web/" + name + ".png"));
+    ASSERT_FALSE(web.empty()) << "the page took no shot " << name;
+    int fewest = web.width * web.height;
+    for (const std::string& candidate : expected) {
+      const shots::Image frame = shots::read_png(work_.file(shots + "/" + candidate + ".png"));
+      ASSERT_FALSE(frame.empty()) << candidate;
+      fewest = std::min(fewest, shots::count_differences(web, {0, 0, frame.width, frame.height}, frame, 0, 0));
+    }
+    EXPECT_EQ(fewest, 0) << name << ": pixels differ from rozeva-headless's; the page's shot is kept in "
+                         << work_.file(shots + "-web") << " while the test runs";
+  }
+
+  static test_support::TempDir* folder_;
+  static std::string skip_reason_;
+  test_support::TempDir work_;
+};
+
+test_support::TempDir* WebPlayer::folder_ = nullptr;
+std::string WebPlayer::skip_reason_;
+
+TEST_F(WebPlayer, ShowsTheTitlePagesMenuAndAPromptAsTheHeadlessProgramWithItsSound) {
+  const fs::path site = pack("reading");
+  Script s;
+  s.shot("title").move_to(985, 730).shot("title-with-pointer").left().wait(1500).shot("page-1");
+  s.left().wait(1500).shot("page-2-a").wait(blink_ms).shot("page-2-b");
+  s.right().shot("menu");
+  s.click(110, 109).wait(300).shot("editor");  // the menu's editor switch
+  s.click(toolbar_x(9), toolbar_y).left().line("type 12ä").shot("prompt");
+  s.key("ESCAPE").right().right().click(400, 140);  // the menu's first entry ends the book
+  reference(work_.path() / "reading-book", s, "reading");
+  const std::string report = play(site, s, "reading");
+  EXPECT_EQ(field(report, "exitCode"), "0") << report;
+  for (const std::string name : {"title", "title-with-pointer", "page-1", "menu", "editor", "prompt"})
+    expect_same("reading", name, {name});
+  for (const std::string name : {"page-2-a", "page-2-b"}) expect_same("reading", name, {"page-2-a", "page-2-b"});
+  EXPECT_NE(field(report, "loudestSample"), "0") << "the page turns' sounds reach Web Audio";
+}
+
+TEST_F(WebPlayer, ASaveSurvivesAReloadAndIsTheBookFileTheHeadlessProgramSaves) {
+  const fs::path site = pack("saving");
+  const fs::path profile = work_.path() / "profile";
+  Script edit;
+  edit.left().right_click(500, 300).click(110, 109);  // the editor on page 1
+  edit.click(toolbar_x(9), toolbar_y).left().line("type 12").key("ENTER");
+  edit.click(toolbar_x(8), toolbar_y).left().key("F12");  // saved, then the end
+  Script after_reload;
+  after_reload.left().right_click(500, 300).click(110, 109).wait(300).shot("reloaded-editor").key("F12");
+  const fs::path book = work_.path() / "saving-book";
+  reference(book, edit, "saving-edit");
+  reference(book, after_reload, "saving");
+
+  play(site, edit, "saving-edit", {"--profile", profile.string()});
+  const std::string report = play(site, after_reload, "saving",
+                                  {"--profile", profile.string(), "--read-file", "buch.dat"});
+  expect_same("saving", "reloaded-editor", {"reloaded-editor"});
+  EXPECT_EQ(field(report, "file"), "\"" + base64_of(read_file(book / "buch.dat")) + "\"");
+}
+
+TEST_F(WebPlayer, MissingPicturesShowAsInTheHeadlessProgram) {
+  const std::vector<std::string> missing = {"bilder/bild00002.BMP", "bilder/bild00003.BMP", "boxen/box00011.BMP"};
+  const fs::path site = pack("broken", missing);
+  Script s;
+  s.shot("title").left().wait(1500).shot("page-1").key("F12");
+  reference(work_.path() / "broken-book", s, "broken");
+  const std::string report = play(site, s, "broken");
+  EXPECT_EQ(field(report, "exitCode"), "0") << report;
+  for (const std::string name : {"title", "page-1"}) expect_same("broken", name, {name});
+}
+
+}  // namespace
+
+namespace {
+
+class WebPack : public ::testing::Test {
+ protected:
+  WebPack() {
+    // The packer checks the player's files are there before anything else.
+    for (const char* name : {"index.html", "rozeva.js", "rozeva-page.js", "rozeva-page.css"})
+      work_.write(std::string("player-") + name, "");
+    fs::create_directories(work_.path() / "player");
+    for (const char* name : {"index.html", "rozeva.js", "rozeva-page.js", "rozeva-page.css"})
+      fs::rename(work_.path() / (std::string("player-") + name), work_.path() / "player" / name);
+    fs::create_directories(book());
+  }
+
+  fs::path book() const { return work_.path() / "book"; }
+
+  // The packer's exit status and everything it said.
+  std::pair<int, std::string> pack() {
+    const std::string command = std::string(ROZEVA_WEB_EXE) + " --player '" + work_.file("player") + "' '" +
+                                book().string() + "' '" + work_.file("site") + "' 2>&1";
+    Child packer({"sh", "-c", command}, {}, "", true);
+    std::string said = packer.read_output();
+    return {packer.wait_for_exit(run_limit).value_or(-1), said};
+  }
+
+  test_support::TempDir work_;
+};
+
+TEST_F(WebPack, AFolderThatCannotBePackedIsRefusedNamingTheFile) {
+  auto [status, said] = pack();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(said.find((book() / "lurinf.bin").string()), std::string::npos) << said;
+
+  work_.write("book/lurinf.bin", "acs\nacb\nbsou\nbuch.dat\nA\nB\n0\n");
+  fs::create_directories(book() / "toene");
+  const fs::path pipe = book() / "toene" / "ton5.WAV";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  std::tie(status, said) = pack();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(said.find(pipe.string() + ": it is not a regular file"), std::string::npos) << said;
+  EXPECT_FALSE(fs::exists(work_.path() / "site" / "book.js")) << "nothing is written for a book that cannot be packed";
+
+  fs::remove(pipe);
+  const fs::path latin1 = book() / "B\xE4r.BMP";
+  std::ofstream(latin1) << "x";
+  std::tie(status, said) = pack();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(said.find("its name is not UTF-8"), std::string::npos) << said;
+
+  fs::remove(latin1);
+  std::tie(status, said) = pack();
+  EXPECT_EQ(status, 0) << said;
+  const std::string script = read_file(work_.path() / "site" / "book.js");
+  EXPECT_NE(script.find("\"title\": \"A - B\""), std::string::npos) << script;
+  EXPECT_NE(script.find("\"bookFile\": \"buch.dat\""), std::string::npos) << script;
+  EXPECT_NE(script.find("[\"lurinf.bin\", \"raw\", \"" + base64_of(read_file(book() / "lurinf.bin")) + "\"]"),
+            std::string::npos) << script;
+}
+
+}  // namespace
