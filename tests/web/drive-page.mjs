@@ -2,15 +2,16 @@
 // tests and benchmarks. Speaks the DevTools protocol over Chromium's pipe, so it needs nothing
 // but node.
 //
-//   node drive-page.mjs [--script FILE] [--shots DIR] [--profile DIR] [--read-file PATH]
-//                       [--timeout S] PAGE
+//   node drive-page.mjs [--script FILE [--times]] [--shots DIR] [--profile DIR]
+//                       [--read-file PATH] [--timeout S] PAGE
 //
 // PAGE is the index.html rozeva-web wrote. With --script the page plays that rozeva-headless
 // script (shots land in DIR as NAME.png) and the run ends with the program; without it the run
-// ends at the first frame. --profile keeps the browser's storage in DIR across runs (a reload);
+// ends at the first frame; with --times the shots report when they were taken instead of the
+// canvas (milliseconds of the page's clock). --profile keeps the browser's storage in DIR across runs (a reload);
 // --read-file reports the book's file PATH as the program left it, in base64. Prints one JSON
 // line: the exit code, the message boxes, the first frame's time, the loudest sample played,
-// script problems, page errors and the file.
+// script problems, why the page cannot play the book, page errors and the file.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -18,11 +19,12 @@ import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 function parseArguments(words) {
-  const options = { script: null, shots: null, profile: null, readFile: null, timeout: 60, page: null };
+  const options = { script: null, shots: null, times: false, profile: null, readFile: null, timeout: 60, page: null };
   for (let i = 0; i < words.length; ++i) {
     const word = words[i];
     if (word === '--script') options.script = words[++i];
     else if (word === '--shots') options.shots = words[++i];
+    else if (word === '--times') options.times = true;
     else if (word === '--profile') options.profile = words[++i];
     else if (word === '--read-file') options.readFile = words[++i];
     else if (word === '--timeout') options.timeout = Number(words[++i]);
@@ -93,7 +95,7 @@ const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 async function main() {
   const options = parseArguments(process.argv.slice(2));
   const browser = new Browser(options.profile);
-  const report = { exitCode: null, messages: [], firstFrameMs: null, loudestSample: 0, scriptProblems: null,
+  const report = { exitCode: null, messages: [], firstFrameMs: null, loudestSample: 0, scriptProblems: null, problem: null,
                    pageErrors: [], shots: [], timedOut: false, file: null };
   try {
     const { targetId } = await browser.send('Target.createTarget', { url: 'about:blank' });
@@ -109,15 +111,16 @@ async function main() {
     await page('Runtime.enable');
     await page('Page.enable');
     let url = pathToFileURL(resolve(options.page)).href;
-    if (options.script !== null) url += '#script=' + encodeURIComponent(readFileSync(options.script, 'utf8'));
+    if (options.script !== null)
+      url += (options.times ? '#times=' : '#script=') + encodeURIComponent(readFileSync(options.script, 'utf8'));
     await page('Page.navigate', { url });
 
     const evaluate = async (expression) =>
       (await page('Runtime.evaluate', { expression, returnByValue: true })).result.value;
     const deadline = Date.now() + options.timeout * 1000;
     const finished = options.script !== null
-      ? 'typeof RozevaPage !== "undefined" && ((RozevaPage.exitCode !== null && RozevaPage.savesUnderway === 0) || !!RozevaPage.scriptProblems)'
-      : 'typeof RozevaPage !== "undefined" && RozevaPage.firstFrameMs !== null';
+      ? 'typeof RozevaPage !== "undefined" && ((RozevaPage.exitCode !== null && RozevaPage.savesUnderway === 0) || !!RozevaPage.scriptProblems || !!RozevaPage.problem)'
+      : 'typeof RozevaPage !== "undefined" && (RozevaPage.firstFrameMs !== null || !!RozevaPage.problem)';
     while (!(await evaluate(finished))) {
       if (report.pageErrors.length > 0) break;
       if (Date.now() > deadline) { report.timedOut = true; break; }
@@ -126,6 +129,7 @@ async function main() {
     const state = await evaluate(`typeof RozevaPage === "undefined" ? null : JSON.stringify({
         exitCode: RozevaPage.exitCode, messages: RozevaPage.messages, firstFrameMs: RozevaPage.firstFrameMs,
         loudestSample: RozevaPage.loudestSample, scriptProblems: RozevaPage.scriptProblems || null,
+        problem: RozevaPage.problem,
         shots: RozevaPage.shots.length })`);
     if (options.readFile !== null) {
       report.file = await evaluate(`(function() {
@@ -137,7 +141,8 @@ async function main() {
       Object.assign(report, parsed, { shots: [] });
       for (let i = 0; i < parsed.shots; ++i) {
         const shot = await evaluate(`RozevaPage.shots[${i}]`);
-        report.shots.push(shot.name);
+        report.shots.push(options.times ? shot : shot.name);
+        if (options.times) continue;
         if (options.shots) writeFileSync(join(options.shots, shot.name + '.png'), Buffer.from(shot.png.split(',')[1], 'base64'));
       }
     }

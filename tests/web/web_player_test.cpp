@@ -9,10 +9,13 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "book/page_table.h"
+#include "book_folder.h"
 #include "screen_shots.h"
 #include "script_builder.h"
 #include "support/temp_dir.h"
@@ -120,6 +123,7 @@ class WebPlayer : public ::testing::Test {
     const std::string report = driver.read_output();
     EXPECT_EQ(driver.wait_for_exit(run_limit), 0) << report;
     EXPECT_EQ(field(report, "pageErrors"), "[]") << report;
+    EXPECT_EQ(field(report, "problem"), "null") << report;
     EXPECT_EQ(field(report, "timedOut"), "false") << report;
     return report;
   }
@@ -193,6 +197,30 @@ TEST_F(WebPlayer, MissingPicturesShowAsInTheHeadlessProgram) {
   const std::string report = play(site, s, "broken");
   EXPECT_EQ(field(report, "exitCode"), "0") << report;
   for (const std::string name : {"title", "page-1"}) expect_same("broken", name, {name});
+}
+
+// Books made on Windows often keep every file beside lurinf.bin, with no folders.
+TEST_F(WebPlayer, ABookWithAllItsFilesInOneFolderPlays) {
+  const fs::path book = work_.path() / "flat-book";
+  fs::create_directories(book);
+  const reader_test::BookFolder folder(book);
+  folder.write_configuration(0);
+  folder.write_interface_atlas();
+  folder.write_title_picture();
+  folder.write_picture(3);
+  auto pages = std::make_unique<PageTable>();
+  pages->page_count = 1;
+  pages->picture[1] = 3;
+  folder.write_book(*pages);
+  const fs::path site = work_.path() / "flat-site";
+  Child packer({ROZEVA_WEB_EXE, "--player", ROZEVA_WEB_PLAYER_DIR, book.string(), site.string()}, {}, "", true);
+  packer.read_output();
+  ASSERT_EQ(packer.wait_for_exit(run_limit), 0);
+  Script s;
+  s.shot("title").left().shot("page-1");
+  reference(book, s, "flat");
+  play(site, s, "flat");
+  for (const std::string name : {"title", "page-1"}) expect_same("flat", name, {name});
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ var RozevaPage = (function() {
     // Saves not yet in the browser's storage.
     savesUnderway: 0,
     scripted: false,
+    shotTimesOnly: false,
+    // Why the book cannot be played here, when it cannot.
+    problem: null,
   };
 
   function say(text) { note.textContent = text; }
@@ -53,7 +56,7 @@ var RozevaPage = (function() {
 
   function writeBookFile(path, bytes) {
     var slash = path.lastIndexOf('/');
-    if (slash > 0) FS.mkdirTree(bookFolder + '/' + path.substring(0, slash));
+    FS.mkdirTree(bookFolder + (slash > 0 ? '/' + path.substring(0, slash) : ''));
     FS.writeFile(bookFolder + '/' + path, bytes);
   }
 
@@ -168,9 +171,11 @@ var RozevaPage = (function() {
     requestAnimationFrame(paint);
   };
 
+  // A script's shot: the canvas, or for measurements only the time it was painted at.
   page.shot = function(name) {
     paint();
-    page.shots.push({ name: name, png: canvas.toDataURL('image/png') });
+    if (page.shotTimesOnly) page.shots.push({ name: name, ms: performance.now() });
+    else page.shots.push({ name: name, png: canvas.toDataURL('image/png') });
   };
 
   // ---- Waiting: the program is suspended until input comes or its time is up.
@@ -365,9 +370,12 @@ var RozevaPage = (function() {
     ended.querySelector('button').onclick = function() { location.reload(); };
   };
 
+  // #script=TEXT plays a script; #times=TEXT plays it taking only the times of its shots.
   function scriptOfAddress() {
-    var match = /^#script=(.*)$/.exec(location.hash);
-    return match ? decodeURIComponent(match[1]) : null;
+    var match = /^#(script|times)=(.*)$/.exec(location.hash);
+    if (!match) return null;
+    page.shotTimesOnly = match[1] === 'times';
+    return decodeURIComponent(match[2]);
   }
 
   // ---- Start-up.
@@ -384,7 +392,8 @@ var RozevaPage = (function() {
           removeRunDependency('book');
         });
       }, function(error) {
-        say('Das Buch lässt sich in diesem Browser nicht öffnen: ' + error);
+        page.problem = 'Das Buch lässt sich in diesem Browser nicht öffnen: ' + error;
+        say(page.problem);
       });
     }],
     onRuntimeInitialized: function() {
