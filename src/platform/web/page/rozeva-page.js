@@ -29,9 +29,14 @@ var RozevaPage = (function() {
 
   function say(text) { note.textContent = text; }
 
-  // ---- The book into the program's file system, with the saves this browser kept.
+  // ---- The book into the program's file system, with the saves this browser kept. A file
+  // stays packed (an empty file in its place) until the program opens it, which suspends the
+  // program while the browser inflates it (web_library.js), or until the page has time after
+  // the first frame; so the title needs only the files it shows.
   var storageKeyPrefix = 'rozeva/' + RozevaBook.id + '/';
   var database = null;
+  var packedFiles = new Map();  // file system node -> its book.js entry
+  var unpacking = new Map();    // file system node -> the inflation under way
 
   function decodeBase64(text) {
     var binary = atob(text);
@@ -40,24 +45,72 @@ var RozevaPage = (function() {
     return bytes;
   }
 
-  // Deflated files are inflated by the browser itself, all at once.
-  function unpackFile(entry) {
+  function inflate(entry) {
     var bytes = decodeBase64(entry[2]);
     if (entry[1] === 'raw') return Promise.resolve(bytes);
     var inflated = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate'));
     return new Response(inflated).arrayBuffer().then(function(buffer) { return new Uint8Array(buffer); });
   }
-  function unpackBook() {
-    if (typeof DecompressionStream === 'undefined') return Promise.reject('er ist zu alt');
-    return Promise.all(RozevaBook.files.map(unpackFile)).then(function(contents) {
-      for (var i = 0; i < contents.length; ++i) writeBookFile(RozevaBook.files[i][0], contents[i]);
-    });
+
+  function nodeOf(path) {
+    try { return FS.lookupPath(path, { follow: true }).node; } catch (e) { return null; }
   }
 
+  // A file the program saved or the browser kept replaces the packed one: a new node.
   function writeBookFile(path, bytes) {
     var slash = path.lastIndexOf('/');
     FS.mkdirTree(bookFolder + (slash > 0 ? '/' + path.substring(0, slash) : ''));
+    var node = nodeOf(bookFolder + '/' + path);
+    if (node) {
+      packedFiles.delete(node);
+      FS.unlink(bookFolder + '/' + path);
+    }
     FS.writeFile(bookFolder + '/' + path, bytes);
+  }
+
+  function placeBook() {
+    var deflated = RozevaBook.files.some(function(entry) { return entry[1] === 'deflate'; });
+    if (deflated && typeof DecompressionStream === 'undefined') return false;
+    RozevaBook.files.forEach(function(entry) {
+      writeBookFile(entry[0], new Uint8Array(0));
+      packedFiles.set(nodeOf(bookFolder + '/' + entry[0]), entry);
+    });
+    return true;
+  }
+
+  function unpackNode(node) {
+    if (!packedFiles.has(node)) return Promise.resolve();
+    if (!unpacking.has(node)) {
+      unpacking.set(node, inflate(packedFiles.get(node)).then(function(bytes) {
+        // The program may have replaced the file meanwhile.
+        if (packedFiles.has(node)) {
+          node.contents = bytes;
+          node.usedBytes = bytes.length;
+          packedFiles.delete(node);
+        }
+        unpacking.delete(node);
+      }, function(error) {
+        page.problem = 'Das Buch lässt sich in diesem Browser nicht öffnen: ' + error;
+        say(page.problem);
+        throw error;
+      }));
+    }
+    return unpacking.get(node);
+  }
+
+  page.packed = function(path) {
+    var node = nodeOf(path);
+    return node !== null && packedFiles.has(node);
+  };
+  page.unpack = function(path) {
+    var node = nodeOf(path);
+    return node ? unpackNode(node) : Promise.resolve();
+  };
+
+  // One file after another, while the reader looks at the title.
+  function unpackTheRest() {
+    var next = packedFiles.keys().next();
+    if (!next.done) unpackNode(next.value).then(function() { setTimeout(unpackTheRest, 0); });
   }
 
   function openDatabase(done) {
@@ -113,12 +166,16 @@ var RozevaPage = (function() {
   };
 
   var downloadButton = document.getElementById('download');
-  function bookFileBytes() {
-    try { return FS.readFile(bookFolder + '/' + RozevaBook.bookFile); } catch (e) { return null; }
+  function haveBookFile() {
+    return RozevaBook.bookFile !== '' && nodeOf(bookFolder + '/' + RozevaBook.bookFile) !== null;
   }
   downloadButton.addEventListener('click', function() {
-    var bytes = bookFileBytes();
-    if (!bytes) return;
+    if (!haveBookFile()) return;
+    page.unpack(bookFolder + '/' + RozevaBook.bookFile).then(function() {
+      offerDownload(FS.readFile(bookFolder + '/' + RozevaBook.bookFile));
+    });
+  });
+  function offerDownload(bytes) {
     var link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
     link.download = RozevaBook.bookFile.substring(RozevaBook.bookFile.lastIndexOf('/') + 1);
@@ -126,7 +183,7 @@ var RozevaPage = (function() {
     link.click();
     link.remove();
     setTimeout(function() { URL.revokeObjectURL(link.href); }, 1000);
-  });
+  }
 
   // ---- Letterbox: the frame at the largest size that fits, crisp at whole scales.
   var layout = { x: 0, y: 0, width: 0, height: 0 };
@@ -163,6 +220,7 @@ var RozevaPage = (function() {
     if (page.firstFrameMs === null) {
       page.firstFrameMs = performance.now();
       setTimeout(makeAudio, 0);
+      setTimeout(unpackTheRest, 0);
     }
   }
   page.frameReady = function() {
@@ -385,15 +443,16 @@ var RozevaPage = (function() {
     print: function(text) { console.log(text); },
     printErr: function(text) { console.warn(text); },
     preRun: [function() {
-      addRunDependency('book');
-      unpackBook().then(function() {
-        restoreSavedFiles(function() {
-          if (bookFileBytes()) downloadButton.disabled = false;
-          removeRunDependency('book');
-        });
-      }, function(error) {
-        page.problem = 'Das Buch lässt sich in diesem Browser nicht öffnen: ' + error;
+      if (!placeBook()) {
+        page.problem = 'Das Buch lässt sich in diesem Browser nicht öffnen: er ist zu alt.';
         say(page.problem);
+        addRunDependency('a newer browser');
+        return;
+      }
+      addRunDependency('saved files');
+      restoreSavedFiles(function() {
+        downloadButton.disabled = !haveBookFile();
+        removeRunDependency('saved files');
       });
     }],
     onRuntimeInitialized: function() {
