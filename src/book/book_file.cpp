@@ -1,12 +1,13 @@
 #include "book/book_file.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <vector>
 
 #include "book/configuration.h"
 #include "book/page_table.h"
 #include "platform/files/file_lookup.h"
 #include "platform/files/replacing_file_writer.h"
+#include "platform/files/whole_file.h"
 #include "screens/editor_state/editor_state.h"
 
 namespace {
@@ -76,16 +77,13 @@ void encode_book(std::uint8_t* bytes, int size) {
 
 std::int32_t load_book() {
   reset_editor_for_file_operation();
-  const auto path = platform::find_file(config.book_file_name);
-  std::FILE* file = path ? std::fopen(path->c_str(), "rb") : nullptr;
+  const auto file = platform::WholeFile::read(config.book_file_name);
   if (!file) return 1;
-  std::vector<std::uint8_t> bytes(book_file_size);
-  const auto size = static_cast<int>(std::fread(bytes.data(), 1, bytes.size(), file));
-  std::fclose(file);
-
+  // Bytes beyond the layout are never looked at.
+  const int size = static_cast<int>(std::min(file->size(), std::size_t{book_file_size}));
   int offset = 0;
   for (const Field& f : saved_fields())
-    for (int i = 0; i < f.size() && offset < size; ++i) set_field_byte(f, i, bytes[offset++]);
+    for (int i = 0; i < f.size() && offset < size; ++i) set_field_byte(f, i, file->data()[offset++]);
 
   // No book written here holds another page count; any other value would index past the arrays.
   if (pages.page_count < 1) pages.page_count = 1;

@@ -9,7 +9,6 @@
 #include "graphics/screen_context.h"
 #include "platform/bmp/bmp.h"
 #include "platform/display/surfaces.h"
-#include "platform/files/file_lookup.h"
 
 std::int32_t loaded_picture[load_target_count] = {};
 
@@ -18,9 +17,6 @@ namespace {
 platform::Surface* target_surface(int target) {
   return target == target_interface_atlas ? screen.interface_atlas : screen.page_surface;
 }
-
-// What the system image loader found for a name: nothing, or a decodable file at `path`.
-std::optional<std::string> picture_path(const char* name) { return platform::find_file(name); }
 
 }  // namespace
 
@@ -59,22 +55,21 @@ int load_picture(int target, std::int32_t number) {
 }
 
 std::uint32_t copy_bitmap_to_surface(platform::Surface* surface, const char* name) {
-  const auto path = name ? picture_path(name) : std::nullopt;
-  if (!surface || !path) {
+  if (!surface || !name) {
     debug_output("handle is null\n");
     return load_failed_code;
   }
   platform::restore_surface(surface);
   if (!platform::text_context_available(surface)) {
     // Without the surface's context nothing is copied; tell a missing picture apart first.
-    if (!platform::load_bmp_file(*path)) {
+    if (!platform::load_bmp_file(name)) {
       debug_output("handle is null\n");
       return load_failed_code;
     }
     debug_output("ddcopybitmap failed\n");
     return load_failed_code;
   }
-  if (!platform::load_bmp_file_onto_surface(*path, *surface)) {
+  if (!platform::load_bmp_file_onto_surface(name, *surface)) {
     debug_output("handle is null\n");
     return load_failed_code;
   }
@@ -82,8 +77,7 @@ std::uint32_t copy_bitmap_to_surface(platform::Surface* surface, const char* nam
 }
 
 std::uint32_t blit_bitmap_file(platform::Surface* surface, const char* name, std::int32_t x, std::int32_t y) {
-  const auto path = name ? picture_path(name) : std::nullopt;
-  const auto picture = path ? platform::BmpFile::open(*path) : std::nullopt;
+  const auto picture = name ? platform::BmpFile::open(name) : std::nullopt;
   if (!surface || !picture) {
     debug_output("handle is null\n");
     return load_failed_code;

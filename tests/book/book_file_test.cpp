@@ -129,11 +129,16 @@ TEST_F(BookFileTest, PageCountOutsideTheTableIsClampedOnLoad) {
   }
 }
 
-TEST_F(BookFileTest, AMissingBookLeavesTheTableAndReturnsOne) {
+TEST_F(BookFileTest, AMissingBookOrAFolderLeavesTheTableAndReturnsOne) {
   ScopedWorkingDir cwd(dir_.path());
   pages.picture[1] = 5;
+  pages.current_page = 3;
   EXPECT_EQ(load_book(), 1);
+  std::filesystem::create_directory(dir_.path() / "buch.dat");
+  EXPECT_EQ(load_book(), 1);
+  EXPECT_EQ(save_book(), 1);
   EXPECT_EQ(pages.picture[1], 5);
+  EXPECT_EQ(pages.current_page, 3);
   EXPECT_EQ(pages.page_count, 1);
 }
 

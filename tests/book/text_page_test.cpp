@@ -126,13 +126,23 @@ TEST_F(TextPageTest, HeaderNumbersSaturateAndTakeTheUsualDecimalForm) {
   EXPECT_EQ(text_page.text_blue, -1);
 }
 
-TEST_F(TextPageTest, AMissingFileIsNotOpenedAndAReadErrorIsReported) {
+TEST_F(TextPageTest, MissingFilesAndFoldersAreNotOpenedAndAReadErrorIsReported) {
   text_page.text_line_count = 7;
+  std::filesystem::create_directory(dir_.path() / "acst3.DAT");
+  std::filesystem::create_symlink("/proc/self/mem", dir_.path() / "acst4.DAT");  // every read fails
   ScopedWorkingDir cwd(dir_.path());
   EXPECT_EQ(load_text_page("acst2.DAT"), text_page_not_opened);
+  EXPECT_EQ(load_text_page("acst3.DAT"), text_page_not_opened);
   EXPECT_EQ(text_page.text_line_count, 7);  // an unopened file leaves the record alone
-  std::filesystem::create_directory(dir_.path() / "acst3.DAT");  // opens, but every read fails
-  EXPECT_EQ(load_text_page("acst3.DAT"), text_page_read_error);
+  EXPECT_EQ(load_text_page("acst4.DAT"), text_page_read_error);
+}
+
+TEST_F(TextPageTest, ACtrlZEndsTheText) {
+  EXPECT_EQ(load(header(1, 2, 3, 4, 5, 6) + "eins\nzwei\x1A" "drei\n#\n"), text_page_read);
+  ASSERT_EQ(text_page.text_line_count, 2);
+  EXPECT_STREQ(text_page.text_lines[1], "zwei");
+  EXPECT_EQ(load("12\n\x1A" "34\n"), text_page_read);
+  EXPECT_EQ(text_page.text_y, 0);
 }
 
 TEST(TextFileName, JoinsPrefixAndDecimalNumberAndRefusesWhatDoesNotFit) {

@@ -145,8 +145,10 @@ TEST_F(TextPageViewTest, AFileThatCannotBeReadShowsTheErrorWithItsResult) {
   EXPECT_GT(count_of(screen.back_buffer, white, 10, 10, 14 * 8, 16), 50);
   EXPECT_TRUE(missing == white_system_text(10, 10, "TEXTFEHLER   1"));
 
-  std::filesystem::create_directory(dir_.path() / "acst6.DAT");  // opens, but every read fails
-  EXPECT_TRUE(show(nullptr, 6) == white_system_text(10, 10, "TEXTFEHLER   9"));
+  std::filesystem::create_directory(dir_.path() / "acst6.DAT");  // a folder is a missing file
+  EXPECT_TRUE(show(nullptr, 6) == white_system_text(10, 10, "TEXTFEHLER   1"));
+  std::filesystem::create_symlink("/proc/self/mem", dir_.path() / "acst7.DAT");  // every read fails
+  EXPECT_TRUE(show(nullptr, 7) == white_system_text(10, 10, "TEXTFEHLER   9"));
 
   const std::string prefix(text_file_name_room - 5, 'p');  // the name would be one too long
   std::snprintf(config.text_file_prefix, sizeof config.text_file_prefix, "%s", prefix.c_str());
