@@ -69,7 +69,7 @@ void cancel() {
 }
 
 void draw_prompt(std::uint8_t number) {
-  copy_rect(screen.interface_atlas, 0, 700, 800, 46, screen.primary_surface, 0, 56);
+  copy_from_atlas(atlas::prompt_background, screen.primary_surface, 0, 56);
   DeviceContext dc;
   if (get_dc(screen.primary_surface, dc)) {
     set_bk_mode_transparent(dc);

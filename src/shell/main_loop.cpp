@@ -44,9 +44,9 @@ void prepare_state() {
 }
 
 void set_up_view_state() {
-  mouse.cursor_sprite = CursorSprite{0, 0, 16, 16};
-  mouse.cursor_limit_x = 1024 - 16;
-  mouse.cursor_limit_y = 768 - 16;
+  mouse.cursor_sprite = atlas::cursor;
+  mouse.cursor_limit_x = platform::screen_width - atlas::cursor.width;
+  mouse.cursor_limit_y = platform::screen_height - atlas::cursor.height;
   mouse.cursor_saved = 0;
   mouse.cursor_visible = 1;
   editor.author_switch = 0;

@@ -99,7 +99,7 @@ TEST_F(GraphicsTest, APictureNameOver79CharactersIsRefusedLikeAMissingFile) {
 }
 
 TEST_F(GraphicsTest, BoxPicturesAreOpaqueAndClippedAndAMissingOneDrawsNothing) {
-  copy_rect(screen.page_surface, 0, 0, 1024, 768, screen.back_buffer, 0, 0);
+  copy_whole_screen(screen.page_surface, screen.back_buffer);
   dir_.write("acb00012.BMP", test_support::make_bmp24(20, 10, [](int x, int) {
                return x < 10 ? 0x000000u : 0xFFFFFFu;
              }));

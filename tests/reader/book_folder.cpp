@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "book/book_file.h"
+#include "graphics/atlas_layout.h"
 #include "graphics/picture_files.h"
 #include "support/bmp_writer.h"
 
@@ -17,19 +18,16 @@ constexpr int wave_header_size = 44;
 constexpr std::uint8_t quiet_sample = 128;
 
 struct AtlasPart {
-  int x, y, width, height;
+  AtlasRect rect;
   Rgb colour;
 };
 
 constexpr AtlasPart atlas_parts[] = {
-    {40, 0, 174, 58, nav_bar_colour},          {224, 50, 40, 18, mark_colour},
-    {0, 600, 800, 49, toolbar_colour},         {0, 649, 200, 49, side_buttons_colour},
-    {0, 700, 800, 48, status_bar_colour},      {0, 80, 600, 450, menu_panel_colour},
-    {224, 0, 440, 50, slider_bar_colour},      {40, 68, 50, 10, volume_marker_colour},
+    {atlas::nav_bar, nav_bar_colour},       {atlas::mark_symbol, mark_colour},
+    {atlas::toolbar, toolbar_colour},       {atlas::side_buttons, side_buttons_colour},
+    {atlas::status_bar, status_bar_colour}, {atlas::menu_panel, menu_panel_colour},
+    {atlas::slider_bar, slider_bar_colour}, {atlas::volume_marker, volume_marker_colour},
 };
-constexpr int cursor_side = 16;
-constexpr int level_strip_x = 824;
-constexpr int level_strip_height = 16;
 
 std::uint32_t packed(Rgb c) {
   return static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 | static_cast<std::uint32_t>(c.b);
@@ -37,11 +35,11 @@ std::uint32_t packed(Rgb c) {
 
 std::uint32_t atlas_pixel(int x, int y) {
   // An arrow: the lower-left half of the cursor square, the rest black and so transparent.
-  if (x < cursor_side && y < cursor_side) return x <= y ? packed(cursor_colour) : 0;
-  if (x >= level_strip_x && y < level_strip_count * level_strip_height)
-    return packed(level_strip_colour(y / level_strip_height + 1));
-  for (const AtlasPart& part : atlas_parts)
-    if (x >= part.x && x < part.x + part.width && y >= part.y && y < part.y + part.height) return packed(part.colour);
+  if (x < atlas::cursor.width && y < atlas::cursor.height) return x <= y ? packed(cursor_colour) : 0;
+  if (x >= atlas::level_strips.x && y < atlas::level_strips.height)
+    return packed(level_strip_colour(y / atlas::level_strip(1).height + 1));
+  for (const auto& [r, colour] : atlas_parts)
+    if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height) return packed(colour);
   return packed(atlas_background);
 }
 
