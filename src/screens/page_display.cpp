@@ -9,7 +9,7 @@
 #include "graphics/screen_context.h"
 #include "graphics/text_output.h"
 #include "input/mouse.h"
-#include "screens/edit_mode_lines.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/text_page_view.h"
 #include "screens/transitions.h"

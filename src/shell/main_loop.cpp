@@ -9,6 +9,7 @@
 #include "graphics/screen_context.h"
 #include "input/mouse.h"
 #include "platform/messages/window_messages.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_clicks.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
@@ -164,7 +165,7 @@ Next reader_left_click() {
 Next dispatch_click() {
   if (editor.editor_on == 1) {
     if (mouse.click_button == 2) {
-      if (editor.edit_mode >= 13 && editor.edit_mode <= 15) {
+      if (is_box_placement(editor.edit_mode)) {
         editor.edit_mode = 0;
         return Next::redraw;
       }

@@ -8,6 +8,7 @@
 #include "input/mouse.h"
 #include "platform/messages/timers.h"
 #include "platform/messages/window_messages.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_prompt.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
@@ -24,8 +25,8 @@ void nudge_box(std::int32_t dx, std::int32_t dy) {
   const int p = page_index(pages.current_page);
   std::int32_t* xs[] = {pages.box1_x, pages.box2_x, pages.box3_x};
   std::int32_t* ys[] = {pages.box1_y, pages.box2_y, pages.box3_y};
-  if (editor.edit_mode < 13 || editor.edit_mode > 15) return;
-  const int box = editor.edit_mode - 13;
+  if (!is_box_placement(editor.edit_mode)) return;
+  const int box = placed_box(editor.edit_mode) - 1;
   // Positions are not limited to the screen, but never wrap around.
   const auto step = [](std::int32_t v, std::int32_t d) {
     const std::int64_t moved = std::int64_t{v} + d;
