@@ -5,6 +5,8 @@
 
 inline constexpr int page_capacity = 300;
 inline constexpr int max_page_count = page_capacity - 1;
+// Start-up gives box 1 of every cleared page this position.
+inline constexpr std::int32_t default_box1_position_at_start = 100;
 
 struct PageTable {
   std::int32_t picture[page_capacity] = {};

@@ -10,8 +10,6 @@
 #include "platform/bmp/bmp.h"
 #include "platform/display/surfaces.h"
 
-std::int32_t loaded_picture[load_target_count] = {};
-
 namespace {
 
 platform::Surface* target_surface(int target) {
@@ -21,7 +19,7 @@ platform::Surface* target_surface(int target) {
 }  // namespace
 
 void forget_loaded_pictures() {
-  for (auto& number : loaded_picture) number = 0;
+  for (auto& number : screen.loaded_picture) number = 0;
 }
 
 bool build_picture_file_name(const char* prefix, std::int64_t number, char (&name)[picture_name_room + 1]) {
@@ -43,14 +41,14 @@ bool build_picture_file_name(const char* prefix, std::int64_t number, char (&nam
 
 int load_picture(int target, std::int32_t number) {
   if (target < 0 || target >= load_target_count) return 1;
-  if (loaded_picture[target] == number) return 255;
+  if (screen.loaded_picture[target] == number) return 255;
   char name[picture_name_room + 1];
   if (!build_picture_file_name(config.picture_prefix, number, name)) {
     debug_output("handle is null\n");
     return 1;
   }
   if (copy_bitmap_to_surface(target_surface(target), name) != 0) return 1;
-  loaded_picture[target] = number;
+  screen.loaded_picture[target] = number;
   return 0;
 }
 

@@ -3,17 +3,15 @@
 // remember the number they hold, and box pictures drawn straight onto a frame.
 #include <cstdint>
 
+#include "graphics/screen_context.h"
 #include "platform/display/surface.h"
 
 inline constexpr int picture_name_room = 79;
 inline constexpr std::uint32_t load_failed_code = 0x80004005;  // the system's generic failure
 
-enum LoadTarget { target_interface_atlas = 0, target_page_surface = 1, load_target_count = 2 };
+enum LoadTarget { target_interface_atlas = 0, target_page_surface = 1 };
 
-// The picture number each load target holds, 0 = none. Holds the whole number, so picture
-// 65537 is never taken for picture 1.
-extern std::int32_t loaded_picture[load_target_count];
-
+// The next load of each target reads its file again.
 void forget_loaded_pictures();
 
 // prefix, leading zeros, the number, ".BMP". Books rely on the odd padding of 991..999

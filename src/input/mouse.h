@@ -14,6 +14,10 @@ struct MouseObjects {
   platform::MouseEvent* event = nullptr;
 };
 
+// The pointer's last positions: the screen less the cursor's size.
+inline constexpr std::int32_t cursor_limit_x_at_start = platform::screen_width - atlas::cursor.width;
+inline constexpr std::int32_t cursor_limit_y_at_start = platform::screen_height - atlas::cursor.height;
+
 struct MouseState {
   std::int32_t mouse_x = 497, mouse_y = 369;
   std::int32_t cursor_x = 0, cursor_y = 0;
@@ -24,8 +28,8 @@ struct MouseState {
   std::uint8_t cursor_saved = 0;
   std::uint8_t quit_seen = 0;
   AtlasRect cursor_sprite = atlas::cursor;
-  std::int32_t cursor_limit_x = platform::screen_width - atlas::cursor.width;
-  std::int32_t cursor_limit_y = platform::screen_height - atlas::cursor.height;
+  std::int32_t cursor_limit_x = cursor_limit_x_at_start;
+  std::int32_t cursor_limit_y = cursor_limit_y_at_start;
 };
 
 extern MouseObjects mouse_objects;

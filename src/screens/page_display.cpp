@@ -15,8 +15,6 @@
 #include "screens/transitions.h"
 #include "sound/page_wave.h"
 
-NavBar nav_bar;
-
 namespace {
 
 constexpr int text_buffer_size = 1024;  // a formatted line never grows past this
@@ -104,7 +102,7 @@ void show_page(std::int32_t page, std::int32_t view, std::int32_t transition) {
 }
 
 void draw_nav_bar(std::int32_t x, std::int32_t y) {
-  nav_bar = {x, y, x + nav_bar_width, y + nav_bar_height};
+  editor.nav_bar = {x, y, x + nav_bar_width, y + nav_bar_height};
   copy_from_atlas_keyed(atlas::nav_bar, screen.back_buffer, x + nav_button_width, y);
 }
 

@@ -46,8 +46,8 @@ void prepare_state() {
 
 void set_up_view_state() {
   mouse.cursor_sprite = atlas::cursor;
-  mouse.cursor_limit_x = platform::screen_width - atlas::cursor.width;
-  mouse.cursor_limit_y = platform::screen_height - atlas::cursor.height;
+  mouse.cursor_limit_x = cursor_limit_x_at_start;
+  mouse.cursor_limit_y = cursor_limit_y_at_start;
   mouse.cursor_saved = 0;
   mouse.cursor_visible = 1;
   editor.author_switch = 0;
@@ -55,7 +55,7 @@ void set_up_view_state() {
   mouse.cursor_y = 0;
   blink.blink_running = 0;
   blink.blink_on = 0;
-  blink.blink_speed = 800;
+  blink.blink_speed = blink_speed_at_start;
   editor.entry_text[0] = '\0';
   editor.prompt_mode = 0;
   forget_loaded_pictures();
@@ -64,7 +64,7 @@ void set_up_view_state() {
 void reset_edit_state() {
   blink.blink_on = 0;
   editor.prompt_mode = 0;
-  editor.entry_limit = 17;
+  editor.entry_limit = entry_limit_at_startup;
   blink.blink_phase = 0;
   editor.show_page_number = 0;
   editor.transition = 1;
@@ -73,9 +73,9 @@ void reset_edit_state() {
   editor.armed_mode = 0;
   editor.new_picture = 0;
   editor.exchange_picture = 0;
-  keys_enabled = 0;
-  pages.default_box1_x = 100;
-  pages.default_box1_y = 100;
+  editor.keys_enabled = 0;
+  pages.default_box1_x = default_box1_position_at_start;
+  pages.default_box1_y = default_box1_position_at_start;
 }
 
 void open_book() {
@@ -190,9 +190,10 @@ void exit_path() {
 }  // namespace
 
 std::int32_t nav_bar_hit() {
-  if (mouse.cursor_y <= nav_bar.top || mouse.cursor_y >= nav_bar.bottom) return 0;
-  if (mouse.cursor_x <= nav_bar.left || mouse.cursor_x >= nav_bar.right) return 0;
-  std::int32_t k = (mouse.cursor_x - nav_bar.left) / nav_button_width;
+  const NavBar& bar = editor.nav_bar;
+  if (mouse.cursor_y <= bar.top || mouse.cursor_y >= bar.bottom) return 0;
+  if (mouse.cursor_x <= bar.left || mouse.cursor_x >= bar.right) return 0;
+  std::int32_t k = (mouse.cursor_x - bar.left) / nav_button_width;
   k = k < 0 ? 0 : (k > 3 ? 3 : k);
   return k + 1;
 }
@@ -216,7 +217,7 @@ int WinMain() {
     exit_path();
     return 0;
   }
-  keys_enabled = 1;
+  editor.keys_enabled = 1;
   show_page(pages.current_page, editor.status_view, editor.transition);
   blink_if_marked();
 

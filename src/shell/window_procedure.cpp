@@ -16,8 +16,6 @@
 #include "shell/startup.h"
 #include "sound/sound_playback.h"
 
-std::int32_t keys_enabled = 0;
-
 namespace {
 
 // An arrow key nudges the box being placed by one pixel.
@@ -81,7 +79,7 @@ std::intptr_t window_procedure(platform::Window* window, std::uint32_t message, 
       mouse_acquire_state();
       break;
     case platform::WM_KEYDOWN:
-      if (keys_enabled != 0 && keyboard_command(first_parameter)) return 0;
+      if (editor.keys_enabled != 0 && keyboard_command(first_parameter)) return 0;
       break;
     case platform::WM_CHAR:
       if (editor.prompt_mode > 0) prompt_key(static_cast<std::uint8_t>(first_parameter & 0xFF), editor.prompt_mode);

@@ -54,7 +54,7 @@ TEST_F(GraphicsTest, AFailedLoadKeepsThePictureAndTriesAgainNextTime) {
   testing::internal::CaptureStderr();
   EXPECT_EQ(load_picture(target_page_surface, 4), 1);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "handle is null\n");
-  EXPECT_EQ(loaded_picture[target_page_surface], 3);
+  EXPECT_EQ(screen.loaded_picture[target_page_surface], 3);
   EXPECT_EQ(read_pixel(*screen.page_surface, 0, 0), rgb(0x336699));
   write_picture("ACS00004.bmp", 1024, 768, 0x112233);  // found in any letter case
   EXPECT_EQ(load_picture(target_page_surface, 4), 0);
