@@ -1,8 +1,6 @@
 // An author builds a book inside the program, from a folder without a book file, and saves it.
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "book/book_file.h"
@@ -24,11 +22,6 @@ Script& carry_out(Script& s, int mode) { return s.click(toolbar_x(mode), toolbar
 // Replaces the prompt's pre-filled value with `number` and stores it.
 Script& answer(Script& s, std::int32_t number) {
   return s.line("char 9").line("type " + std::to_string(number)).line("char 13");
-}
-
-std::vector<std::uint8_t> file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // What the session below must leave: the cleared table of a fresh start, edited.
@@ -112,7 +105,8 @@ TEST_F(AuthoringSession, AnAuthorBuildsAndSavesABookInsideTheProgram) {
   EXPECT_TRUE(filled_with(first.shot("marked"), mark_colour, 880, 695, 10, 8));
   EXPECT_FALSE(filled_with(first.shot("saved"), toolbar_colour, 0, 720, 800, 40));  // saving left the editor
 
-  const auto saved = file_bytes(folder_.dir() / book_file_name);
+  const std::string file = test_support::read_file(folder_.dir() / book_file_name);
+  const std::vector<std::uint8_t> saved(file.begin(), file.end());
   const auto expected = expected_book();
   ASSERT_EQ(saved.size(), expected.size());
   for (std::size_t i = 0; i < saved.size(); ++i)

@@ -1,6 +1,5 @@
 #include "book_folder.h"
 
-#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -8,14 +7,14 @@
 #include "graphics/atlas_layout.h"
 #include "graphics/picture_files.h"
 #include "support/bmp_writer.h"
+#include "support/temp_dir.h"
+#include "support/wav_writer.h"
 
 namespace reader_test {
 
 namespace {
 
-constexpr int sound_rate = 22050;
-constexpr int wave_header_size = 44;
-constexpr std::uint8_t quiet_sample = 128;
+constexpr std::uint32_t sound_rate = 22050;
 
 struct AtlasPart {
   AtlasRect rect;
@@ -43,10 +42,6 @@ std::uint32_t atlas_pixel(int x, int y) {
   return packed(atlas_background);
 }
 
-void put_le(std::string& bytes, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
-}
-
 }  // namespace
 
 std::string whole_screen_bmp(Rgb colour) {
@@ -55,8 +50,7 @@ std::string whole_screen_bmp(Rgb colour) {
 }
 
 void BookFolder::write_file(const std::string& name, const std::string& bytes) const {
-  std::ofstream out(dir_ / name, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  test_support::write_file(dir_ / name, bytes);
 }
 
 std::string BookFolder::picture_file_name(const char* prefix, std::int32_t number) {
@@ -93,21 +87,7 @@ void BookFolder::write_text_page(std::int32_t number, const std::string& content
 }
 
 void BookFolder::write_sound(std::int32_t number, int ms) const {
-  const auto samples = static_cast<std::uint32_t>(std::int64_t{sound_rate} * ms / 1000);
-  std::string bytes = "RIFF";
-  put_le(bytes, wave_header_size - 8 + samples, 4);
-  bytes += "WAVEfmt ";
-  put_le(bytes, 16, 4);
-  put_le(bytes, 1, 2);  // PCM
-  put_le(bytes, 1, 2);  // mono
-  put_le(bytes, sound_rate, 4);
-  put_le(bytes, sound_rate, 4);  // bytes per second
-  put_le(bytes, 1, 2);           // block align
-  put_le(bytes, 8, 2);           // bits per sample
-  bytes += "data";
-  put_le(bytes, samples, 4);
-  bytes.append(samples, static_cast<char>(quiet_sample));
-  write_file("bsou" + std::to_string(number) + ".WAV", bytes);
+  write_file("bsou" + std::to_string(number) + ".WAV", test_support::make_wav({1, 1, sound_rate, 8}, ms / 1000.0));
 }
 
 void BookFolder::write_book(const PageTable& book) const {
