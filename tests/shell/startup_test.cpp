@@ -35,8 +35,11 @@ class StartupTest : public ::testing::Test {
 
   void expect_failure_report(const std::string& text) {
     ASSERT_EQ(headless::message_boxes().size(), 1u);
-    EXPECT_EQ(headless::message_boxes()[0].caption, "ROZEVA");
-    EXPECT_EQ(headless::message_boxes()[0].text, text);
+    const headless::MessageBoxEntry& box = headless::message_boxes()[0];
+    EXPECT_EQ(box.caption, "ROZEVA");
+    EXPECT_EQ(box.text, text);
+    // The box comes only after the display was given back.
+    EXPECT_FALSE(box.display.display_open || box.display.mode_switched || box.display.exclusive);
     const auto record = headless::display_record();
     EXPECT_FALSE(record.display_open);
     EXPECT_FALSE(record.mode_switched);
