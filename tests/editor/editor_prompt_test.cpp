@@ -57,6 +57,23 @@ TEST_F(EditorTest, SpacesOnlyAfterTwoCharactersAndOnlyAcceptedCharacters) {
   EXPECT_EQ(entry(), "42 \xC4\xFC");
 }
 
+TEST_F(EditorTest, TheAcceptedCharactersAtTheirEdges) {
+  // Each accepted character beside its nearest refused neighbours: digits, A..z (the six signs
+  // between Z and a included) and the six umlauts; 215 and 223 sit among them.
+  const unsigned char accepted[] = {'0', '9', 'A', 'Z', '[', '`', 'a', 'z', 196, 214, 220, 228, 246, 252};
+  const unsigned char refused[] = {'/', ':', '@', '{', 195, 197, 213, 215, 219, 221, 223, 227, 229, 245, 247, 251, 253};
+  for (const unsigned char c : accepted) {
+    start_entry(10);
+    prompt_key(c, 10);
+    EXPECT_EQ(entry(), std::string("0") + static_cast<char>(c)) << int{c};
+  }
+  for (const unsigned char c : refused) {
+    start_entry(10);
+    prompt_key(c, 10);
+    EXPECT_EQ(entry(), "0") << int{c};
+  }
+}
+
 TEST_F(EditorTest, SeventeenCharactersAtMostAndBackspaceStillWorks) {
   start_entry(11);
   type("1234567890123456", 11);
