@@ -26,7 +26,7 @@ struct PageTable {
   std::int32_t back_transition[page_capacity] = {};
   std::int32_t forward_transition[page_capacity] = {};
   std::int32_t text_file[page_capacity] = {};
-  std::int32_t wave_played[page_capacity] = {};  // never saved
+  std::int32_t wave_played[page_capacity] = {};  // kept quirk "Played flags are never saved"
 
   std::int32_t start_page = 0;
   std::int32_t page_count = 0;

@@ -14,8 +14,9 @@ enum LoadTarget { target_interface_atlas = 0, target_page_surface = 1 };
 // The next load of each target reads its file again.
 void forget_loaded_pictures();
 
-// prefix, leading zeros, the number, ".BMP". Books rely on the odd padding of 991..999
-// ("acs000991.BMP"). False (and an empty name) when the name would exceed 79 characters.
+// prefix, leading zeros, the number, ".BMP". Kept quirk "Picture-name padding": books rely
+// on 991..999 ("acs000991.BMP"). Mended fault "No access outside a buffer": false (and an
+// empty name) when the name would exceed 79 characters.
 bool build_picture_file_name(const char* prefix, std::int64_t number, char (&name)[picture_name_room + 1]);
 
 // 0 = loaded, 1 = failed (the surface keeps its picture), 255 = the target holds it already.

@@ -30,8 +30,8 @@ struct ScreenContext {
   const Font* font_medium = nullptr;
   const Font* font_large = nullptr;
   std::uint8_t startup_error = 0;
-  // The picture number each load target holds, 0 = none. Holds the whole number, so picture
-  // 65537 is never taken for picture 1.
+  // The picture number each load target holds, 0 = none. Mended fault "The remembered
+  // picture": the whole number, so picture 65537 is never taken for picture 1.
   std::int32_t loaded_picture[load_target_count] = {};
 };
 

@@ -55,6 +55,7 @@ void mouse_acquire_state() {
     platform::unacquire_mouse(mouse_objects.device);
 }
 
+// Kept quirk "Doubled mouse movement": twice the counts, stopping at the limit less one.
 void mouse_move(std::int32_t dx, std::int32_t dy) {
   mouse.mouse_x = clamp_axis(std::int64_t{mouse.mouse_x} + 2 * std::int64_t{dx}, mouse.cursor_limit_x);
   mouse.mouse_y = clamp_axis(std::int64_t{mouse.mouse_y} + 2 * std::int64_t{dy}, mouse.cursor_limit_y);

@@ -102,6 +102,8 @@ void insert_page() {
   forget_typed_numbers();
 }
 
+// Kept quirk "Deleting the last page": current_page keeps its number, one above the new
+// page_count when the last page went.
 void delete_page() {
   const int first = pages.current_page < 0 ? 0 : pages.current_page;
   const int last = pages.page_count < max_page_count ? pages.page_count : max_page_count - 1;

@@ -20,6 +20,7 @@ void blink_start() {
   // a transition; the primary holds it in both cases.
   copy_whole_screen(screen.primary_surface, screen.blink_frame_0);
   copy_whole_screen(screen.primary_surface, screen.blink_frame_1);
+  // Mended fault "Signed overflow": n + 1 in 64 bits, so box 2147483647 finds no picture.
   const auto highlight_box2 = [&] { draw_box_highlight(std::int64_t{pages.shown_box2} + 1, pages.box2_x[p], pages.box2_y[p]); };
   const auto highlight_box3 = [&] { draw_box_highlight(std::int64_t{pages.shown_box3} + 1, pages.box3_x[p], pages.box3_y[p]); };
   switch (pages.mark[p]) {
@@ -48,6 +49,8 @@ void blink_start() {
   }
 }
 
+// Kept quirk "Blink frames": the frames are the ones taken at the start, and the cursor drawn
+// here is not saved under, so the cursor's save-under goes stale.
 void blink_step() {
   if (blink.blink_on == 0) {
     platform::kill_timer(screen.main_window, blink_timer_id);

@@ -136,6 +136,7 @@ Next reader_menu_path() {
   return Next::wait;
 }
 
+// Kept quirk "An open prompt outlives the editor": prompt_mode stays as it is.
 Next leave_editor() {
   editor.editor_on = 0;
   editor.status_view = 0;

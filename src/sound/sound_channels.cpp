@@ -29,8 +29,8 @@ bool fill_channel(std::int32_t channel, std::int32_t number) {
   WaveLayout wave;
   if (!parse_wave(file->bytes(), wave)) return false;
 
-  // A file shorter than its declared data hands over only what it holds; the rest plays as
-  // silence and is never allocated.
+  // Mended fault "Short WAV files": a file shorter than its declared data hands over only what
+  // it holds; the rest plays as silence and is never allocated.
   const std::span<const std::uint8_t> samples = file->bytes().subspan(wave.data_offset);
   const platform::ClipFormat format{wave.channels, wave.samples_per_second, wave.block_align,
                                     wave.bits_per_sample};

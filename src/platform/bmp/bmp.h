@@ -7,7 +7,7 @@
 // returns nullopt / false and writes nothing. Compressed (RLE) data that breaks off or runs
 // past the picture is decoded as far as it is valid; pixels it never reaches are palette
 // colour 0. Palette indices the file's palette does not cover are black; alpha is ignored.
-// Nothing is ever read outside the given bytes.
+// Nothing is ever read outside the given bytes (mended fault "Malformed BMP files").
 #include <cstddef>
 #include <cstdint>
 #include <optional>
