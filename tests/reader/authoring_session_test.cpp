@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <vector>
 
 #include "book/book_file.h"
@@ -194,6 +195,17 @@ TEST_F(AuthorToolsTest, ArrowKeysNudgeOnlyABoxBeingPlacedAndRepeatWhileHeld) {
   EXPECT_TRUE(same_frame(result.shot("placing_ended"), result.shot("arrows_ignored")));
   EXPECT_EQ(pages.box2_x[1], 297);
   EXPECT_EQ(pages.box2_y[1], 398);
+}
+
+TEST_F(AuthorToolsTest, ANudgeStaysPutAtTheInt32Limits) {
+  constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t smallest = std::numeric_limits<std::int32_t>::min();
+  give_box(1, 2, 21, largest, smallest);
+  Script s;
+  into_editor(s).click(toolbar_x(14), toolbar_y).key("RIGHT").key("UP").key("F12");
+  run(s);
+  EXPECT_EQ(pages.box2_x[1], largest);
+  EXPECT_EQ(pages.box2_y[1], smallest);
 }
 
 TEST_F(AuthorToolsTest, F3WritesTheBackupWhileTheAuthorSwitchIsOn) {
