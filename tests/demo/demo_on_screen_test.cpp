@@ -32,13 +32,13 @@ constexpr Rgb white{255, 255, 255};
 constexpr Rgb yellow_green{128, 255, 0};
 constexpr auto font_medium = platform::FontId::font_medium;
 constexpr int park_x = 1007, park_y = 301;  // a pointer position clear of everything checked
-const Rect parked_cursor{park_x, park_y, 16, 16};
-const Rect forward_cursor{985, 737, 16, 16};
+const Rect parked_cursor{park_x, park_y, atlas::cursor.width, atlas::cursor.height};
+const Rect forward_cursor{985, 737, atlas::cursor.width, atlas::cursor.height};
 const Rect nav_bar{782, 708, 232, 58};
 const Rect screen{0, 0, 1024, 768};
 const Rect status_bar{0, 0, 800, 48};
 const Rect mode_line_area{0, 694, 782, 24};  // left of the navigation bar, above the toolbar
-const Rect mark_symbol{870, 690, 40, 18};
+const Rect mark_symbol{870, 690, atlas::mark_symbol.width, atlas::mark_symbol.height};
 
 // The reader menu's click areas, as the program tests them (screen pixels, inclusive).
 struct Area {
@@ -66,7 +66,7 @@ constexpr int chosen_modes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 16, 17, 1
 constexpr int wave_mode = 9, box2_mode = 14;
 int button_x(int mode) { return mode <= 16 ? (mode - 1) * 50 + 25 : 825 + (mode - 17) * 50; }
 int button_y(int mode) { return mode <= 16 ? 743 : 25; }
-Rect cursor_on_button(int mode) { return {button_x(mode), button_y(mode), 16, 16}; }
+Rect cursor_on_button(int mode) { return {button_x(mode), button_y(mode), atlas::cursor.width, atlas::cursor.height}; }
 std::string mode_shot(int mode) { return "mode-" + std::to_string(100 + mode).substr(1); }
 
 constexpr int edited_page = 4;  // it has boxes 2 and 3
@@ -287,8 +287,8 @@ class DemoOnScreen : public ::testing::Test {
     const Image& atlas = known("atlas");
     EXPECT_EQ(shots::count_differences(s, marker_at(level), atlas, atlas::volume_marker.x, atlas::volume_marker.y), 0)
         << "marker at level " << level;
-    EXPECT_EQ(shots::count_differences(s, {100, 100, 600, 450}, atlas, atlas::menu_panel.x, atlas::menu_panel.y,
-                                       {marker_at(level)}),
+    EXPECT_EQ(shots::count_differences(s, {100, 100, atlas::menu_panel.width, atlas::menu_panel.height}, atlas,
+                                       atlas::menu_panel.x, atlas::menu_panel.y, {marker_at(level)}),
               0);
   }
 
