@@ -13,12 +13,8 @@
 namespace reader_test {
 namespace {
 
-constexpr int toolbar_y = 740;
 constexpr int side_upper_y = 10;
 constexpr int side_lower_y = 40;
-
-int toolbar_x(int mode) { return (mode - 1) * 50 + 25; }
-int side_x(int mode) { return 801 + (mode - 17) * 50 + 24; }
 
 // The reader menu's editor and author switches.
 Script& into_editor(Script& s) { return s.left().right_click(500, 300).click(110, 109); }

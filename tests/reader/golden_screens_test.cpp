@@ -2,21 +2,17 @@
 // tests/golden/ (README.md, Tests, says how to refresh them).
 #include "reader_fixture.h"
 #include "support/golden.h"
+#include "support/text_page_file.h"
 
 namespace reader_test {
 namespace {
 
 using test_support::expect_golden;
 
-constexpr int toolbar_y = 740;
-int toolbar_x(int mode) { return (mode - 1) * 50 + 25; }
-int side_x(int mode) { return 801 + (mode - 17) * 50 + 24; }
 constexpr test_support::ScreenArea prompt_band{0, 56, 800, 46};
 
 std::string text_page(int x, int y, int size, Rgb colour) {
-  std::string text;
-  for (const int v : {x, y, size, colour.r, colour.g, colour.b}) text += std::to_string(v) + "\n";
-  return text + "Es war einmal ein Igel,\n\nder hie\xDF Pieks \x84und mochte \xC4pfel\x93.\n#\n";
+  return test_support::text_page_header(x, y, size, colour.r, colour.g, colour.b) + "Es war einmal ein Igel,\n\nder hie\xDF Pieks \x84und mochte \xC4pfel\x93.\n#\n";
 }
 
 class GoldenScreens : public ReaderTest {
