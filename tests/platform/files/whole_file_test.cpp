@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -29,7 +29,8 @@ TEST(WholeFile, ReadAndMappedFilesHoldExactlyTheirBytesAndOutliveAMove) {
     ASSERT_TRUE(opened);
     const WholeFile moved(std::move(*opened));
     ASSERT_EQ(moved.size(), size);
-    EXPECT_EQ(std::memcmp(moved.data(), bytes.data(), size), 0);
+    EXPECT_TRUE(std::equal(moved.bytes().begin(), moved.bytes().end(), bytes.begin(), bytes.end(),
+                           [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); }));
   }
 }
 
