@@ -16,39 +16,18 @@
 #include <vector>
 
 #include "platform/bmp/bmp.h"
+#include "support/bmp_writer.h"
 
 namespace {
 
 constexpr int w = platform::screen_width;
 constexpr int h = platform::screen_height;
-constexpr int file_header_size = 14;
-constexpr int info_header_size = 40;
-constexpr int row_bytes = w * 3;  // already a multiple of 4
-
-void put(std::string& out, std::size_t at, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out[at + i] = static_cast<char>(value >> (8 * i));
-}
+constexpr std::size_t pixel_offset = 54;  // the file and info headers
 
 std::string picture_bytes() {
-  const std::size_t offset = file_header_size + info_header_size;
-  std::string out(offset + static_cast<std::size_t>(row_bytes) * h, '\0');
-  out[0] = 'B';
-  out[1] = 'M';
-  put(out, 2, static_cast<std::uint32_t>(out.size()), 4);
-  put(out, 10, offset, 4);
-  put(out, 14, info_header_size, 4);
-  put(out, 18, w, 4);
-  put(out, 22, h, 4);
-  put(out, 26, 1, 2);
-  put(out, 28, 24, 2);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const std::size_t at = offset + static_cast<std::size_t>(y) * row_bytes + x * 3;
-      out[at] = static_cast<char>(x ^ y);
-      out[at + 1] = static_cast<char>(y);
-      out[at + 2] = static_cast<char>(x * 3);
-    }
-  return out;
+  return test_support::make_bmp24(w, h, [](int x, int y) {
+    return static_cast<std::uint32_t>((x * 3 & 255) << 16 | (y & 255) << 8 | ((x ^ y) & 255));
+  });
 }
 
 // The picture file, written once into a private temp folder and removed at exit.
@@ -109,10 +88,10 @@ void stb_load(benchmark::State& state) {
 
 void memcpy_pixels(benchmark::State& state) {
   const std::string& bytes = picture().bytes();
-  const std::size_t size = static_cast<std::size_t>(row_bytes) * h;
+  const std::size_t size = bytes.size() - pixel_offset;
   std::vector<char> copy(size);
   for (auto _ : state) {
-    std::memcpy(copy.data(), bytes.data() + file_header_size + info_header_size, size);
+    std::memcpy(copy.data(), bytes.data() + pixel_offset, size);
     benchmark::DoNotOptimize(copy.data());
     benchmark::ClobberMemory();
   }

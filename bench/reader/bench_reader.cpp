@@ -57,9 +57,9 @@ void decode_and_three_copies(benchmark::State& state) {
     page = 3 - page;
     // Straight into the surface, as the program decodes a page picture: no buffer to allocate.
     benchmark::DoNotOptimize(platform::load_bmp_file_onto_surface(turn_picture_path(page), *screen.page_surface));
-    copy_rect(screen.page_surface, 0, 0, 1024, 768, screen.back_buffer, 0, 0);
-    copy_rect(screen.back_buffer, 0, 0, 1024, 768, screen.blink_frame_0, 0, 0);
-    copy_rect(screen.blink_frame_0, 0, 0, 1024, 768, screen.page_surface, 0, 0);
+    copy_whole_screen(screen.page_surface, screen.back_buffer);
+    copy_whole_screen(screen.back_buffer, screen.blink_frame_0);
+    copy_whole_screen(screen.blink_frame_0, screen.page_surface);
     benchmark::ClobberMemory();
   }
 }

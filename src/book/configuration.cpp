@@ -11,7 +11,8 @@ namespace {
 
 constexpr int line_buffer_size = 255;
 
-// Line 1..6 lose their last character (normally the line end), then fit their field.
+// Kept quirk "Missing lurinf.bin lines": lines 1..6 lose their last character (normally the
+// line end), then fit their field.
 void store_line(char* field, int room, const char* line) {
   int length = static_cast<int>(std::strlen(line));
   if (length > 0) --length;
@@ -52,7 +53,8 @@ std::int32_t read_configuration(const char* file_name) {
       {config.sound_prefix, prefix_room},           {config.book_file_name, book_file_name_room},
       {config.title_line1, title_line_room},        {config.title_line2, title_line_room},
   };
-  // At the end of the file the buffer keeps the line before: each missing line repeats it.
+  // Kept quirk "Missing lurinf.bin lines": at the end of the file the buffer keeps the line
+  // before, so each missing line repeats it.
   char line[line_buffer_size] = {};
   bool any_line = false;
   for (int i = 0; i < 6; ++i) {

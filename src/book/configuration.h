@@ -1,6 +1,7 @@
 #pragma once
 // The seven-line configuration file "lurinf.bin": name prefixes, book file, title lines and
-// title music. Each field has a fixed room; longer lines are cut to it.
+// title music. Each field has a fixed room; longer lines are cut to it (mended fault "No
+// access outside a buffer").
 #include <cstdint>
 
 inline constexpr int picture_prefix_room = 78;  // leaves room for the text prefix's "t"

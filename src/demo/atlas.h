@@ -1,32 +1,10 @@
 #pragma once
-// Picture 1, the interface atlas: the program copies its cursor, navigation bar, level strips,
-// mark symbol, editor bars and reader menu from fixed rectangles of it.
+// Picture 1, the interface atlas, drawn into the rectangles the program copies from
+// (graphics/atlas_layout.h).
 #include "demo/canvas.h"
+#include "graphics/atlas_layout.h"
 
 namespace demo {
-
-struct AtlasRect {
-  int x, y, width, height;
-};
-
-namespace atlas {
-inline constexpr AtlasRect cursor{0, 0, 16, 16};
-inline constexpr AtlasRect cursor_save_under{0, 40, 16, 16};
-inline constexpr AtlasRect nav_bar{40, 0, 174, 58};
-inline constexpr AtlasRect level_strips{824, 0, 200, 768};
-inline constexpr int level_strip_height = 16;
-inline constexpr int level_count = 48;
-inline constexpr AtlasRect mark_symbol{224, 50, 40, 18};
-inline constexpr AtlasRect toolbar{0, 600, 800, 49};
-inline constexpr AtlasRect side_buttons{0, 649, 200, 49};
-inline constexpr AtlasRect status_bar{0, 700, 800, 48};
-inline constexpr AtlasRect menu_panel{0, 80, 600, 450};
-inline constexpr AtlasRect slider_bar{224, 0, 440, 50};
-inline constexpr AtlasRect volume_marker{40, 68, 50, 10};
-// The menu panel is drawn at (100, 100) on screen; its click areas are given in screen pixels.
-inline constexpr int menu_screen_x = 100;
-inline constexpr int menu_screen_y = 100;
-}  // namespace atlas
 
 // The whole 1024 x 768 atlas; what no rectangle covers stays black.
 Surface draw_interface_atlas();

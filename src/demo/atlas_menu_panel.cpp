@@ -7,6 +7,7 @@
 #include "demo/atlas.h"
 #include "demo/characters.h"
 #include "demo/labels.h"
+#include "screens/reader_menu.h"
 
 namespace demo {
 
@@ -15,7 +16,7 @@ namespace {
 using platform::FontId;
 
 constexpr int panel_x = atlas::menu_panel.x, panel_y = atlas::menu_panel.y;
-constexpr int to_atlas_x = panel_x - atlas::menu_screen_x, to_atlas_y = panel_y - atlas::menu_screen_y;
+constexpr int to_atlas_x = panel_x - menu_panel_x, to_atlas_y = panel_y - menu_panel_y;
 constexpr int volume_levels = 8;
 constexpr Rgb cream_top{253, 246, 226}, cream_bottom{243, 228, 192};
 constexpr Rgb wood{112, 72, 36}, gold{236, 190, 80};

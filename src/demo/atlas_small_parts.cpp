@@ -60,14 +60,14 @@ void draw_nav_bar_faces(Surface& atlas) {
 }
 
 void draw_level_strips(Surface& atlas) {
-  const AtlasRect r = atlas::level_strips;
   for (int level = 1; level <= atlas::level_count; ++level) {
-    const int y = r.y + (level - 1) * atlas::level_strip_height;
+    const AtlasRect r = atlas::level_strip(level);
+    const int y = r.y;
     const Rgb tint = hue_colour((level - 1) / 12.0);
-    vertical_gradient(atlas, r.x, y, r.width, atlas::level_strip_height, mix(tint, {255, 255, 255}, 0.3),
+    vertical_gradient(atlas, r.x, y, r.width, r.height, mix(tint, {255, 255, 255}, 0.3),
                       shade(tint, 0.75));
     fill_rect(atlas, r.x, y, r.width, 1, mix(tint, {255, 255, 255}, 0.6));
-    fill_rect(atlas, r.x, y + atlas::level_strip_height - 1, r.width, 1, shade(tint, 0.5));
+    fill_rect(atlas, r.x, y + r.height - 1, r.width, 1, shade(tint, 0.5));
     for (double star_x : {r.x + 12.0, r.x + r.width - 12.0})
       fill_star(atlas, star_x, y + 8.5, 6, 2.6, {255, 246, 170});
     const std::string text = "LEVEL " + std::to_string(level);

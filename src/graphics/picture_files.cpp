@@ -9,9 +9,6 @@
 #include "graphics/screen_context.h"
 #include "platform/bmp/bmp.h"
 #include "platform/display/surfaces.h"
-#include "platform/files/file_lookup.h"
-
-std::int32_t loaded_picture[load_target_count] = {};
 
 namespace {
 
@@ -19,13 +16,10 @@ platform::Surface* target_surface(int target) {
   return target == target_interface_atlas ? screen.interface_atlas : screen.page_surface;
 }
 
-// What the system image loader found for a name: nothing, or a decodable file at `path`.
-std::optional<std::string> picture_path(const char* name) { return platform::find_file(name); }
-
 }  // namespace
 
 void forget_loaded_pictures() {
-  for (auto& number : loaded_picture) number = 0;
+  for (auto& number : screen.loaded_picture) number = 0;
 }
 
 bool build_picture_file_name(const char* prefix, std::int64_t number, char (&name)[picture_name_room + 1]) {
@@ -47,34 +41,33 @@ bool build_picture_file_name(const char* prefix, std::int64_t number, char (&nam
 
 int load_picture(int target, std::int32_t number) {
   if (target < 0 || target >= load_target_count) return 1;
-  if (loaded_picture[target] == number) return 255;
+  if (screen.loaded_picture[target] == number) return 255;
   char name[picture_name_room + 1];
   if (!build_picture_file_name(config.picture_prefix, number, name)) {
     debug_output("handle is null\n");
     return 1;
   }
   if (copy_bitmap_to_surface(target_surface(target), name) != 0) return 1;
-  loaded_picture[target] = number;
+  screen.loaded_picture[target] = number;
   return 0;
 }
 
 std::uint32_t copy_bitmap_to_surface(platform::Surface* surface, const char* name) {
-  const auto path = name ? picture_path(name) : std::nullopt;
-  if (!surface || !path) {
+  if (!surface || !name) {
     debug_output("handle is null\n");
     return load_failed_code;
   }
   platform::restore_surface(surface);
   if (!platform::text_context_available(surface)) {
     // Without the surface's context nothing is copied; tell a missing picture apart first.
-    if (!platform::load_bmp_file(*path)) {
+    if (!platform::load_bmp_file(name)) {
       debug_output("handle is null\n");
       return load_failed_code;
     }
     debug_output("ddcopybitmap failed\n");
     return load_failed_code;
   }
-  if (!platform::load_bmp_file_onto_surface(*path, *surface)) {
+  if (!platform::load_bmp_file_onto_surface(name, *surface)) {
     debug_output("handle is null\n");
     return load_failed_code;
   }
@@ -82,8 +75,7 @@ std::uint32_t copy_bitmap_to_surface(platform::Surface* surface, const char* nam
 }
 
 std::uint32_t blit_bitmap_file(platform::Surface* surface, const char* name, std::int32_t x, std::int32_t y) {
-  const auto path = name ? picture_path(name) : std::nullopt;
-  const auto picture = path ? platform::BmpFile::open(*path) : std::nullopt;
+  const auto picture = name ? platform::BmpFile::open(name) : std::nullopt;
   if (!surface || !picture) {
     debug_output("handle is null\n");
     return load_failed_code;

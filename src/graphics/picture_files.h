@@ -3,21 +3,20 @@
 // remember the number they hold, and box pictures drawn straight onto a frame.
 #include <cstdint>
 
+#include "graphics/screen_context.h"
 #include "platform/display/surface.h"
 
 inline constexpr int picture_name_room = 79;
 inline constexpr std::uint32_t load_failed_code = 0x80004005;  // the system's generic failure
 
-enum LoadTarget { target_interface_atlas = 0, target_page_surface = 1, load_target_count = 2 };
+enum LoadTarget { target_interface_atlas = 0, target_page_surface = 1 };
 
-// The picture number each load target holds, 0 = none. Holds the whole number, so picture
-// 65537 is never taken for picture 1.
-extern std::int32_t loaded_picture[load_target_count];
-
+// The next load of each target reads its file again.
 void forget_loaded_pictures();
 
-// prefix, leading zeros, the number, ".BMP". Books rely on the odd padding of 991..999
-// ("acs000991.BMP"). False (and an empty name) when the name would exceed 79 characters.
+// prefix, leading zeros, the number, ".BMP". Kept quirk "Picture-name padding": books rely
+// on 991..999 ("acs000991.BMP"). Mended fault "No access outside a buffer": false (and an
+// empty name) when the name would exceed 79 characters.
 bool build_picture_file_name(const char* prefix, std::int64_t number, char (&name)[picture_name_room + 1]);
 
 // 0 = loaded, 1 = failed (the surface keeps its picture), 255 = the target holds it already.

@@ -1,6 +1,7 @@
 #pragma once
-// The screen context: the window, the display object, the six surfaces and the four fonts.
-// Start-up fills it, shutdown empties it; an empty slot is null.
+// The screen context: the window, the display object, the six surfaces and the four fonts,
+// and the picture each load target holds. Start-up fills it, shutdown empties it; an empty
+// slot is null.
 #include <cstdint>
 
 #include "platform/display/display.h"
@@ -11,6 +12,9 @@
 struct Font {
   platform::FontId id;
 };
+
+// Load targets: 0 the interface atlas, 1 the page surface.
+inline constexpr int load_target_count = 2;
 
 struct ScreenContext {
   platform::Window* main_window = nullptr;
@@ -26,6 +30,9 @@ struct ScreenContext {
   const Font* font_medium = nullptr;
   const Font* font_large = nullptr;
   std::uint8_t startup_error = 0;
+  // The picture number each load target holds, 0 = none. Mended fault "The remembered
+  // picture": the whole number, so picture 65537 is never taken for picture 1.
+  std::int32_t loaded_picture[load_target_count] = {};
 };
 
 extern ScreenContext screen;

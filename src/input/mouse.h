@@ -3,7 +3,9 @@
 // cursor from the interface atlas.
 #include <cstdint>
 
+#include "graphics/atlas_layout.h"
 #include "platform/display/display.h"
+#include "platform/display/surface.h"
 #include "platform/input/mouse_device.h"
 
 struct MouseObjects {
@@ -12,9 +14,9 @@ struct MouseObjects {
   platform::MouseEvent* event = nullptr;
 };
 
-struct CursorSprite {
-  std::int32_t x = 0, y = 0, width = 16, height = 16;
-};
+// The pointer's last positions: the screen less the cursor's size.
+inline constexpr std::int32_t cursor_limit_x_at_start = platform::screen_width - atlas::cursor.width;
+inline constexpr std::int32_t cursor_limit_y_at_start = platform::screen_height - atlas::cursor.height;
 
 struct MouseState {
   std::int32_t mouse_x = 497, mouse_y = 369;
@@ -25,8 +27,9 @@ struct MouseState {
   std::uint8_t cursor_visible = 1;
   std::uint8_t cursor_saved = 0;
   std::uint8_t quit_seen = 0;
-  CursorSprite cursor_sprite;
-  std::int32_t cursor_limit_x = 1008, cursor_limit_y = 752;
+  AtlasRect cursor_sprite = atlas::cursor;
+  std::int32_t cursor_limit_x = cursor_limit_x_at_start;
+  std::int32_t cursor_limit_y = cursor_limit_y_at_start;
 };
 
 extern MouseObjects mouse_objects;
@@ -42,9 +45,11 @@ std::int32_t mouse_init(platform::Window* window);
 // Releases the input object, the device and the event, in that order.
 void mouse_release();
 
-// The atlas rectangle that keeps the pixels under the drawn cursor.
-inline constexpr std::int32_t cursor_save_under_x = 0;
-inline constexpr std::int32_t cursor_save_under_y = 40;
+// The atlas rectangle that keeps the pixels under the drawn cursor, of the cursor's size.
+inline AtlasRect cursor_save_under() {
+  return {atlas::cursor_save_under.x, atlas::cursor_save_under.y, mouse.cursor_sprite.width,
+          mouse.cursor_sprite.height};
+}
 
 // Acquires the device while mouse_active is 1, else unacquires it.
 void mouse_acquire_state();

@@ -20,15 +20,13 @@ std::int32_t clamp_axis(std::int64_t value, std::int32_t limit) {
 }
 
 void draw_cursor() {
-  const CursorSprite& sprite = mouse.cursor_sprite;
+  const AtlasRect save_under = cursor_save_under();
   if (mouse.cursor_saved == 1)
-    copy_rect(screen.interface_atlas, cursor_save_under_x, cursor_save_under_y, sprite.width, sprite.height,
-              screen.primary_surface, mouse.drawn_cursor_x, mouse.drawn_cursor_y);
-  copy_rect(screen.primary_surface, mouse.cursor_x, mouse.cursor_y, sprite.width, sprite.height,
-            screen.interface_atlas, cursor_save_under_x, cursor_save_under_y);
+    copy_from_atlas(save_under, screen.primary_surface, mouse.drawn_cursor_x, mouse.drawn_cursor_y);
+  copy_rect(screen.primary_surface, mouse.cursor_x, mouse.cursor_y, save_under.width, save_under.height,
+            screen.interface_atlas, save_under.x, save_under.y);
   mouse.cursor_saved = 1;
-  copy_rect_keyed(screen.interface_atlas, sprite.x, sprite.y, sprite.width, sprite.height, screen.primary_surface,
-                  mouse.cursor_x, mouse.cursor_y);
+  copy_from_atlas_keyed(mouse.cursor_sprite, screen.primary_surface, mouse.cursor_x, mouse.cursor_y);
 }
 
 // Keeps the device's opaque default background: the numbers overwrite their old digits.
@@ -57,6 +55,7 @@ void mouse_acquire_state() {
     platform::unacquire_mouse(mouse_objects.device);
 }
 
+// Kept quirk "Doubled mouse movement": twice the counts, stopping at the limit less one.
 void mouse_move(std::int32_t dx, std::int32_t dy) {
   mouse.mouse_x = clamp_axis(std::int64_t{mouse.mouse_x} + 2 * std::int64_t{dx}, mouse.cursor_limit_x);
   mouse.mouse_y = clamp_axis(std::int64_t{mouse.mouse_y} + 2 * std::int64_t{dy}, mouse.cursor_limit_y);

@@ -1,7 +1,7 @@
 #include "screens/editor_clicks.h"
 
 #include "book/page_table.h"
-#include "screens/edit_mode_lines.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
 #include "screens/page_editing.h"
@@ -51,8 +51,8 @@ EditorClick editor_left_click(std::int32_t x, std::int32_t y) {
     const int c = page_index(pages.current_page);
     std::int32_t* xs[] = {pages.box1_x, pages.box2_x, pages.box3_x};
     std::int32_t* ys[] = {pages.box1_y, pages.box2_y, pages.box3_y};
-    xs[editor.edit_mode - 13][c] = x;
-    ys[editor.edit_mode - 13][c] = y;
+    xs[placed_box(editor.edit_mode) - 1][c] = x;
+    ys[placed_box(editor.edit_mode) - 1][c] = y;
     show_page(pages.current_page, 1, 0);
     return EditorClick::wait;
   }
@@ -65,7 +65,7 @@ EditorClick editor_left_click(std::int32_t x, std::int32_t y) {
     return choose_or_carry_out(y);
   }
   const std::int32_t mode = editor_button_at(x, y);
-  if (mode >= 1 && mode <= 16) {
+  if (mode >= 1 && mode <= last_toolbar_mode) {
     editor.edit_mode = mode;
     return choose_or_carry_out(y);
   }

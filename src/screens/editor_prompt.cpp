@@ -9,52 +9,12 @@
 #include "graphics/screen_context.h"
 #include "graphics/text_output.h"
 #include "platform/display/surfaces.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
 #include "sound/sound_playback.h"
 
 namespace {
-
-struct Prompt {
-  std::uint8_t number;
-  const char* text;
-};
-
-// Texts as authors know them (Windows-1252).
-constexpr Prompt prompts[] = {
-    {1, "MODUS 1 BILDNUMMER EINGEBEN ( NEUES BILD ANH\304NGEN )"},
-    {2, "MODUS 2 BILDNUMMER EINGEBEN ( BILD AUSTAUSCHEN )"},
-    {3, "MODUS 3 WAVENUMMER EINGEBEN ( EINMALSOUND )"},
-    {10, "MODUS 10 BOXNUMMER EINGEBEN ( AKTUELL )"},
-    {11, "MODUS 11 LEVELNUMMER EINGEBEN ( AKTUELL )"},
-    {12, "MODUS 12 2. BOXNUMMER EINGEBEN"},
-    {16, "MODUS 16 3. BOXNUMMER EINGEBEN"},
-    {17, "MODUS 17 BACKSOUND EINGEBEN"},
-    {20, "MODUS 20 TEXTFILENR. EINGEBEN"},
-};
-
-const char* prompt_text(std::uint8_t number) {
-  for (const Prompt& p : prompts)
-    if (p.number == number) return p.text;
-  return "";
-}
-
-// Where Enter stores the number of each prompt; null for a prompt that has no target.
-std::int32_t* entry_target(std::uint8_t number) {
-  const int c = page_index(pages.current_page);
-  switch (number) {
-    case 1: return &editor.new_picture;
-    case 2: return &editor.exchange_picture;
-    case 3: return &pages.wave[c];
-    case 10: return &pages.box1[c];
-    case 11: return &pages.level[c];
-    case 12: return &pages.box2[c];
-    case 16: return &pages.box3[c];
-    case 17: return &pages.back_sound[c];
-    case 20: return &pages.text_file[c];
-    default: return nullptr;
-  }
-}
 
 bool accepted_character(std::uint8_t c) {
   return (c >= 65 && c <= 122) || (c >= '0' && c <= '9') || c == 196 || c == 214 || c == 220 || c == 228 ||
@@ -69,7 +29,7 @@ void cancel() {
 }
 
 void draw_prompt(std::uint8_t number) {
-  copy_rect(screen.interface_atlas, 0, 700, 800, 46, screen.primary_surface, 0, 56);
+  copy_from_atlas(atlas::prompt_background, screen.primary_surface, 0, 56);
   DeviceContext dc;
   if (get_dc(screen.primary_surface, dc)) {
     set_bk_mode_transparent(dc);
@@ -109,7 +69,7 @@ void prompt_key(std::uint8_t c, std::uint8_t prompt) {
         return;
       }
       editor.prompt_mode = 0;
-      if (std::int32_t* target = entry_target(prompt)) *target = decimal_to_int32(editor.entry_text);
+      if (std::int32_t* target = prompt_target(prompt)) *target = decimal_to_int32(editor.entry_text);
       show_page(pages.current_page, 1, 0);
       return;
     case 27: cancel(); return;
@@ -129,9 +89,10 @@ void prompt_key(std::uint8_t c, std::uint8_t prompt) {
   draw_prompt(prompt);
 }
 
-void start_entry(std::uint8_t prompt, std::int32_t value) {
+void start_entry(std::uint8_t prompt) {
   play_effect(action_done_sound);
-  std::snprintf(editor.entry_text, entry_text_size, "%d", value);
+  const std::int32_t* value = prompt_target(prompt);
+  std::snprintf(editor.entry_text, entry_text_size, "%d", value ? *value : 0);
   editor.prompt_mode = prompt;
   prompt_key(0, prompt);
 }

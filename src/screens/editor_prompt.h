@@ -6,5 +6,5 @@
 // Handles one typed character for prompt `prompt`, or only redraws the prompt (character 0).
 void prompt_key(std::uint8_t character, std::uint8_t prompt);
 
-// Opens a prompt for an edit mode: effect sound 6, the value as decimal text, then drawn.
-void start_entry(std::uint8_t prompt, std::int32_t value);
+// Opens a prompt: effect sound 6, the number it stores into as decimal text, then drawn.
+void start_entry(std::uint8_t prompt);

@@ -9,31 +9,28 @@
 #include "graphics/screen_context.h"
 #include "graphics/text_output.h"
 #include "input/mouse.h"
-#include "screens/edit_mode_lines.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/text_page_view.h"
 #include "screens/transitions.h"
 #include "sound/page_wave.h"
 
-NavBar nav_bar;
-
 namespace {
 
-constexpr int max_level_strip = 48;
 constexpr int text_buffer_size = 1024;  // a formatted line never grows past this
 
 void draw_interface_elements(int p) {
   if (pages.level[p] > 0) {
-    const std::int32_t n = pages.level[p] > max_level_strip ? max_level_strip : pages.level[p];
-    copy_rect(screen.interface_atlas, 824, (n - 1) * 16, 200, 16, screen.back_buffer, 80, 50);
+    const std::int32_t n = pages.level[p] > atlas::level_count ? atlas::level_count : pages.level[p];
+    copy_from_atlas(atlas::level_strip(n), screen.back_buffer, 80, 50);
   }
   draw_nav_bar(nav_bar_x, nav_bar_y);
   if (editor.editor_on != 1) return;
-  if (pages.mark[p] > 0) copy_rect_keyed(screen.interface_atlas, 224, 50, 40, 18, screen.back_buffer, 870, 690);
+  if (pages.mark[p] > 0) copy_from_atlas_keyed(atlas::mark_symbol, screen.back_buffer, 870, 690);
   if (is_box_placement(editor.edit_mode)) return;
-  copy_rect(screen.interface_atlas, 0, 700, 800, 48, screen.back_buffer, 0, 0);
-  copy_rect(screen.interface_atlas, 0, 600, 800, 49, screen.back_buffer, 0, 718);
-  copy_rect(screen.interface_atlas, 0, 649, 200, 49, screen.back_buffer, 800, 0);
+  copy_from_atlas(atlas::status_bar, screen.back_buffer, 0, 0);
+  copy_from_atlas(atlas::toolbar, screen.back_buffer, 0, 718);
+  copy_from_atlas(atlas::side_buttons, screen.back_buffer, 800, 0);
 }
 
 void draw_status_lines(DeviceContext& dc, std::int32_t picture) {
@@ -92,7 +89,7 @@ void show_page(std::int32_t page, std::int32_t view, std::int32_t transition) {
   pages.shown_box2 = pages.box2[p];
   pages.shown_box3 = pages.box3[p];
   if (picture > 0) load_picture(target_page_surface, picture);
-  copy_rect(screen.page_surface, 0, 0, 1024, 768, screen.back_buffer, 0, 0);
+  copy_whole_screen(screen.page_surface, screen.back_buffer);
   draw_page_boxes(p);
   draw_interface_elements(p);
   draw_texts(picture, view);
@@ -105,13 +102,13 @@ void show_page(std::int32_t page, std::int32_t view, std::int32_t transition) {
 }
 
 void draw_nav_bar(std::int32_t x, std::int32_t y) {
-  nav_bar = {x, y, x + nav_bar_width, y + nav_bar_height};
-  copy_rect_keyed(screen.interface_atlas, 40, 0, 174, 58, screen.back_buffer, x + nav_button_width, y);
+  editor.nav_bar = {x, y, x + nav_bar_width, y + nav_bar_height};
+  copy_from_atlas_keyed(atlas::nav_bar, screen.back_buffer, x + nav_button_width, y);
 }
 
 void show_title_screen(std::int32_t picture) {
   load_picture(target_page_surface, picture);
-  copy_rect(screen.page_surface, 0, 0, 1024, 768, screen.back_buffer, 0, 0);
+  copy_whole_screen(screen.page_surface, screen.back_buffer);
   DeviceContext dc;
   if (get_dc(screen.back_buffer, dc)) {
     set_bk_mode_transparent(dc);

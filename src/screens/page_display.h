@@ -3,12 +3,6 @@
 // reader's page number and text page or the editor's bars and status lines.
 #include <cstdint>
 
-// The navigation bar's rectangle as the last page display drew it.
-struct NavBar {
-  std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-};
-extern NavBar nav_bar;
-
 inline constexpr std::int32_t nav_bar_x = 782;
 inline constexpr std::int32_t nav_bar_y = 708;
 inline constexpr std::int32_t nav_bar_width = 232;
@@ -18,7 +12,7 @@ inline constexpr std::int32_t nav_button_width = 58;
 // view: 0 reader view, 1 editor status lines. transition: 0 plain flip, else an effect.
 void show_page(std::int32_t page, std::int32_t view, std::int32_t transition);
 
-// Sets nav_bar to the bar at (x, y) and draws buttons 2 to 4 there.
+// Sets editor.nav_bar to the bar at (x, y) and draws buttons 2 to 4 there.
 void draw_nav_bar(std::int32_t x, std::int32_t y);
 
 // Picture `picture` with the two title lines and "KLICK".

@@ -4,6 +4,7 @@
 
 #include "book/book_file.h"
 #include "book/page_table.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_prompt.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
@@ -101,6 +102,8 @@ void insert_page() {
   forget_typed_numbers();
 }
 
+// Kept quirk "Deleting the last page": current_page keeps its number, one above the new
+// page_count when the last page went.
 void delete_page() {
   const int first = pages.current_page < 0 ? 0 : pages.current_page;
   const int last = pages.page_count < max_page_count ? pages.page_count : max_page_count - 1;
@@ -115,7 +118,7 @@ void delete_page() {
 void carry_out_edit_mode(std::int32_t click_y) {
   const int c = page_index(pages.current_page);
   const std::int32_t mode = editor.edit_mode;
-  if (mode >= 1 && mode <= 16) {
+  if (mode >= 1 && mode <= last_toolbar_mode) {
     if (mode > 2) editor.new_picture = 0;
     if (mode < 3) editor.exchange_picture = 0;
   }
@@ -125,14 +128,10 @@ void carry_out_edit_mode(std::int32_t click_y) {
       editor.new_picture = pages.picture[last];
       pages.current_page = pages.page_count;
       show_page(pages.current_page, 1, 0);
-      start_entry(1, editor.new_picture);
       break;
     }
     case 2: append_page(); break;
-    case 3:
-      editor.exchange_picture = pages.picture[c];
-      start_entry(2, editor.exchange_picture);
-      break;
+    case 3: editor.exchange_picture = pages.picture[c]; break;
     case 4: exchange_picture(); break;
     case 5:
       forget_typed_numbers();
@@ -152,13 +151,6 @@ void carry_out_edit_mode(std::int32_t click_y) {
       forget_typed_numbers();
       if (save_book() == 0) editor.transition = 1;
       break;
-    case 9: start_entry(3, pages.wave[c]); break;
-    case 10: start_entry(10, pages.box1[c]); break;
-    case 11: start_entry(11, pages.level[c]); break;
-    case 12: start_entry(12, pages.box2[c]); break;
-    case 16: start_entry(16, pages.box3[c]); break;
-    case 17: start_entry(17, pages.back_sound[c]); break;
-    case 20: start_entry(20, pages.text_file[c]); break;
     case 18:
       if (click_y < 30) pages.mark[c] = toggled_mark(pages.mark[c], 2);
       break;
@@ -170,4 +162,5 @@ void carry_out_edit_mode(std::int32_t click_y) {
       break;
     default: break;  // 13..15 place boxes from the moment they are chosen
   }
+  if (const std::uint8_t prompt = prompt_of_mode(mode)) start_entry(prompt);
 }

@@ -14,12 +14,13 @@
 namespace {
 
 constexpr std::int32_t max_transition = 8;
+constexpr std::int32_t slider_step = 40;
 
 bool within(std::int32_t v, std::int32_t low, std::int32_t high) { return v >= low && v <= high; }
 
 void draw_slider(std::int32_t y, std::int32_t value) {
-  copy_rect(screen.interface_atlas, 224, 0, 440, 50, screen.back_buffer, 100, y);
-  copy_rect_keyed(screen.interface_atlas, 224, 50, 40, 18, screen.back_buffer, 100 + 40 * value, y + 26);
+  copy_from_atlas(atlas::slider_bar, screen.back_buffer, menu_panel_x, y);
+  copy_from_atlas_keyed(atlas::mark_symbol, screen.back_buffer, menu_panel_x + slider_step * value, y + 26);
 }
 
 void draw_menu() {
@@ -29,10 +30,10 @@ void draw_menu() {
   pages.shown_box2 = pages.box2[p];
   pages.shown_box3 = pages.box3[p];
   if (picture > 0) load_picture(target_page_surface, picture);
-  copy_rect(screen.page_surface, 0, 0, 1024, 768, screen.back_buffer, 0, 0);
+  copy_whole_screen(screen.page_surface, screen.back_buffer);
   draw_page_boxes(p);
-  copy_rect(screen.interface_atlas, 0, 80, 600, 450, screen.back_buffer, 100, 100);
-  copy_rect(screen.interface_atlas, 40, 68, 50, 10, screen.back_buffer, 126, 280 + 20 * sound.music_volume_level);
+  copy_from_atlas(atlas::menu_panel, screen.back_buffer, menu_panel_x, menu_panel_y);
+  copy_from_atlas(atlas::volume_marker, screen.back_buffer, 126, 280 + 20 * sound.music_volume_level);
   if (editor.author_switch == 1) {
     draw_slider(30, pages.back_transition[p]);
     draw_slider(580, pages.forward_transition[p]);
@@ -42,7 +43,7 @@ void draw_menu() {
 }
 
 std::int32_t slider_value(std::int32_t x) {
-  const std::int32_t value = (x - 100) / 40;
+  const std::int32_t value = (x - menu_panel_x) / slider_step;
   return value > max_transition ? max_transition : value;
 }
 

@@ -3,6 +3,10 @@
 // speeds, the editor switch and the author switch (which shows the transition sliders).
 #include <cstdint>
 
+// Where the menu panel and the sliders' left ends are drawn.
+inline constexpr std::int32_t menu_panel_x = 100;
+inline constexpr std::int32_t menu_panel_y = 100;
+
 // Menu results.
 inline constexpr std::int32_t menu_blink_speed_chosen = 0;
 inline constexpr std::int32_t menu_quit = 1;

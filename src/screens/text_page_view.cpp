@@ -34,7 +34,8 @@ TextSize text_size_of(std::int32_t code) {
   }
 }
 
-// Positions come from the file and may be anywhere in the int32 range; drawing clips them.
+// Positions come from the file and may be anywhere in the int32 range; drawing clips them
+// (mended fault "No access outside a buffer").
 std::int32_t saturating_add(std::int32_t a, std::int32_t b) {
   const std::int64_t sum = std::int64_t{a} + b;
   if (sum > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();

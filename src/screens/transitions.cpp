@@ -96,8 +96,7 @@ WipeStep wipe_step(std::int32_t effect, int pass, int i) {
 void run_transition(std::int32_t effect) {
   mouse.cursor_visible = 0;
   if (mouse.cursor_saved == 1)
-    copy_rect(screen.interface_atlas, cursor_save_under_x, cursor_save_under_y, mouse.cursor_sprite.width,
-              mouse.cursor_sprite.height, screen.primary_surface, mouse.drawn_cursor_x, mouse.drawn_cursor_y);
+    copy_from_atlas(cursor_save_under(), screen.primary_surface, mouse.drawn_cursor_x, mouse.drawn_cursor_y);
   if (const std::optional<WipePlan> plan = wipe_plan(effect)) {
     run_wipe(effect, *plan);
   } else {

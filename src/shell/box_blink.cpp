@@ -18,8 +18,9 @@ void blink_start() {
   blink.blink_phase = 0;
   // The frame just presented is on the primary after a flip and still in the back buffer after
   // a transition; the primary holds it in both cases.
-  copy_rect(screen.primary_surface, 0, 0, 1024, 768, screen.blink_frame_0, 0, 0);
-  copy_rect(screen.primary_surface, 0, 0, 1024, 768, screen.blink_frame_1, 0, 0);
+  copy_whole_screen(screen.primary_surface, screen.blink_frame_0);
+  copy_whole_screen(screen.primary_surface, screen.blink_frame_1);
+  // Mended fault "Signed overflow": n + 1 in 64 bits, so box 2147483647 finds no picture.
   const auto highlight_box2 = [&] { draw_box_highlight(std::int64_t{pages.shown_box2} + 1, pages.box2_x[p], pages.box2_y[p]); };
   const auto highlight_box3 = [&] { draw_box_highlight(std::int64_t{pages.shown_box3} + 1, pages.box3_x[p], pages.box3_y[p]); };
   switch (pages.mark[p]) {
@@ -48,6 +49,8 @@ void blink_start() {
   }
 }
 
+// Kept quirk "Blink frames": the frames are the ones taken at the start, and the cursor drawn
+// here is not saved under, so the cursor's save-under goes stale.
 void blink_step() {
   if (blink.blink_on == 0) {
     platform::kill_timer(screen.main_window, blink_timer_id);
@@ -55,10 +58,7 @@ void blink_step() {
     return;
   }
   blink.blink_phase = 1 - blink.blink_phase;
-  copy_rect(blink.blink_phase == 0 ? screen.blink_frame_0 : screen.blink_frame_1, 0, 0, 1024, 768,
-            screen.back_buffer, 0, 0);
-  const CursorSprite& sprite = mouse.cursor_sprite;
-  copy_rect_keyed(screen.interface_atlas, sprite.x, sprite.y, sprite.width, sprite.height, screen.back_buffer,
-                  mouse.cursor_x, mouse.cursor_y);
+  copy_whole_screen(blink.blink_phase == 0 ? screen.blink_frame_0 : screen.blink_frame_1, screen.back_buffer);
+  copy_from_atlas_keyed(mouse.cursor_sprite, screen.back_buffer, mouse.cursor_x, mouse.cursor_y);
   flip_primary();
 }

@@ -9,6 +9,7 @@
 #include "graphics/screen_context.h"
 #include "input/mouse.h"
 #include "platform/messages/window_messages.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_clicks.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
@@ -44,9 +45,9 @@ void prepare_state() {
 }
 
 void set_up_view_state() {
-  mouse.cursor_sprite = CursorSprite{0, 0, 16, 16};
-  mouse.cursor_limit_x = 1024 - 16;
-  mouse.cursor_limit_y = 768 - 16;
+  mouse.cursor_sprite = atlas::cursor;
+  mouse.cursor_limit_x = cursor_limit_x_at_start;
+  mouse.cursor_limit_y = cursor_limit_y_at_start;
   mouse.cursor_saved = 0;
   mouse.cursor_visible = 1;
   editor.author_switch = 0;
@@ -54,7 +55,7 @@ void set_up_view_state() {
   mouse.cursor_y = 0;
   blink.blink_running = 0;
   blink.blink_on = 0;
-  blink.blink_speed = 800;
+  blink.blink_speed = blink_speed_at_start;
   editor.entry_text[0] = '\0';
   editor.prompt_mode = 0;
   forget_loaded_pictures();
@@ -63,7 +64,7 @@ void set_up_view_state() {
 void reset_edit_state() {
   blink.blink_on = 0;
   editor.prompt_mode = 0;
-  editor.entry_limit = 17;
+  editor.entry_limit = entry_limit_at_startup;
   blink.blink_phase = 0;
   editor.show_page_number = 0;
   editor.transition = 1;
@@ -72,9 +73,9 @@ void reset_edit_state() {
   editor.armed_mode = 0;
   editor.new_picture = 0;
   editor.exchange_picture = 0;
-  keys_enabled = 0;
-  pages.default_box1_x = 100;
-  pages.default_box1_y = 100;
+  editor.keys_enabled = 0;
+  pages.default_box1_x = default_box1_position_at_start;
+  pages.default_box1_y = default_box1_position_at_start;
 }
 
 void open_book() {
@@ -135,6 +136,7 @@ Next reader_menu_path() {
   return Next::wait;
 }
 
+// Kept quirk "An open prompt outlives the editor": prompt_mode stays as it is.
 Next leave_editor() {
   editor.editor_on = 0;
   editor.status_view = 0;
@@ -164,7 +166,7 @@ Next reader_left_click() {
 Next dispatch_click() {
   if (editor.editor_on == 1) {
     if (mouse.click_button == 2) {
-      if (editor.edit_mode >= 13 && editor.edit_mode <= 15) {
+      if (is_box_placement(editor.edit_mode)) {
         editor.edit_mode = 0;
         return Next::redraw;
       }
@@ -189,9 +191,10 @@ void exit_path() {
 }  // namespace
 
 std::int32_t nav_bar_hit() {
-  if (mouse.cursor_y <= nav_bar.top || mouse.cursor_y >= nav_bar.bottom) return 0;
-  if (mouse.cursor_x <= nav_bar.left || mouse.cursor_x >= nav_bar.right) return 0;
-  std::int32_t k = (mouse.cursor_x - nav_bar.left) / nav_button_width;
+  const NavBar& bar = editor.nav_bar;
+  if (mouse.cursor_y <= bar.top || mouse.cursor_y >= bar.bottom) return 0;
+  if (mouse.cursor_x <= bar.left || mouse.cursor_x >= bar.right) return 0;
+  std::int32_t k = (mouse.cursor_x - bar.left) / nav_button_width;
   k = k < 0 ? 0 : (k > 3 ? 3 : k);
   return k + 1;
 }
@@ -215,7 +218,7 @@ int WinMain() {
     exit_path();
     return 0;
   }
-  keys_enabled = 1;
+  editor.keys_enabled = 1;
   show_page(pages.current_page, editor.status_view, editor.transition);
   blink_if_marked();
 

@@ -7,7 +7,7 @@
 #include "platform/messages/window_messages.h"
 #include "sound/sound_channels.h"
 
-// Texts kept byte for byte as readers know them, "800/600" and "initalisiert" included.
+// Kept quirk "Start-up error texts as written": byte for byte, "800/600" and "initalisiert".
 const char* const startup_error_texts[9] = {
     "0 Kein Fehler aufgetreten",
     "1 Kann kein Windows-Fenster \366ffnen",

@@ -8,14 +8,13 @@
 #include "input/mouse.h"
 #include "platform/messages/timers.h"
 #include "platform/messages/window_messages.h"
+#include "screens/edit_modes.h"
 #include "screens/editor_prompt.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
 #include "shell/box_blink.h"
 #include "shell/startup.h"
 #include "sound/sound_playback.h"
-
-std::int32_t keys_enabled = 0;
 
 namespace {
 
@@ -24,9 +23,9 @@ void nudge_box(std::int32_t dx, std::int32_t dy) {
   const int p = page_index(pages.current_page);
   std::int32_t* xs[] = {pages.box1_x, pages.box2_x, pages.box3_x};
   std::int32_t* ys[] = {pages.box1_y, pages.box2_y, pages.box3_y};
-  if (editor.edit_mode < 13 || editor.edit_mode > 15) return;
-  const int box = editor.edit_mode - 13;
-  // Positions are not limited to the screen, but never wrap around.
+  if (!is_box_placement(editor.edit_mode)) return;
+  const int box = placed_box(editor.edit_mode) - 1;
+  // Positions are not limited to the screen. Mended fault "Signed overflow": never wrap.
   const auto step = [](std::int32_t v, std::int32_t d) {
     const std::int64_t moved = std::int64_t{v} + d;
     return moved > std::numeric_limits<std::int32_t>::max() || moved < std::numeric_limits<std::int32_t>::min() ? v : static_cast<std::int32_t>(moved);
@@ -37,6 +36,7 @@ void nudge_box(std::int32_t dx, std::int32_t dy) {
 }
 
 // F3: the backup, only while the author switch is on; a failed write turns the switch off.
+// Kept quirk "F3 switches the editor off": the backup resets the editor, nothing redraws.
 void backup_command() {
   if (editor.author_switch != 1) return;
   editor.author_switch = write_backup();
@@ -80,7 +80,7 @@ std::intptr_t window_procedure(platform::Window* window, std::uint32_t message, 
       mouse_acquire_state();
       break;
     case platform::WM_KEYDOWN:
-      if (keys_enabled != 0 && keyboard_command(first_parameter)) return 0;
+      if (editor.keys_enabled != 0 && keyboard_command(first_parameter)) return 0;
       break;
     case platform::WM_CHAR:
       if (editor.prompt_mode > 0) prompt_key(static_cast<std::uint8_t>(first_parameter & 0xFF), editor.prompt_mode);

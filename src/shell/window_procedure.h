@@ -5,8 +5,5 @@
 
 #include "platform/display/display.h"
 
-// Set once the title screen has been clicked away; key presses do nothing before.
-extern std::int32_t keys_enabled;
-
 std::intptr_t window_procedure(platform::Window* window, std::uint32_t message, std::uintptr_t first_parameter,
                                std::intptr_t second_parameter);

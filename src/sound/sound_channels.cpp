@@ -4,8 +4,7 @@
 #include <string>
 
 #include "platform/audio/audio.h"
-#include "platform/audio/whole_file.h"
-#include "platform/files/file_lookup.h"
+#include "platform/files/whole_file.h"
 #include "sound/sound_files.h"
 #include "sound/sound_state.h"
 #include "sound/wave_file.h"
@@ -25,15 +24,13 @@ bool valid_channel(std::int32_t channel) { return channel >= 1 && channel <= sou
 bool fill_channel(std::int32_t channel, std::int32_t number) {
   char name[sound_name_size];
   if (!sound_file_name(number, name)) return false;
-  const std::optional<std::string> path = platform::find_file(name);
-  if (!path) return false;
-  const std::optional<platform::WholeFile> file = platform::WholeFile::read(*path);
+  const std::optional<platform::WholeFile> file = platform::WholeFile::read(name);
   if (!file) return false;
   WaveLayout wave;
   if (!parse_wave(file->bytes(), wave)) return false;
 
-  // A file shorter than its declared data hands over only what it holds; the rest plays as
-  // silence and is never allocated.
+  // Mended fault "Short WAV files": a file shorter than its declared data hands over only what
+  // it holds; the rest plays as silence and is never allocated.
   const std::span<const std::uint8_t> samples = file->bytes().subspan(wave.data_offset);
   const platform::ClipFormat format{wave.channels, wave.samples_per_second, wave.block_align,
                                     wave.bits_per_sample};

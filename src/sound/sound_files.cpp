@@ -3,12 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <optional>
-#include <string>
 
 #include "book/configuration.h"
-#include "platform/audio/whole_file.h"
-#include "platform/files/file_lookup.h"
+#include "platform/files/whole_file.h"
 
 namespace {
 
@@ -34,6 +31,5 @@ bool sound_file_name(std::int32_t number, char (&name)[sound_name_size]) {
 std::int32_t sound_file_exists(std::int32_t number) {
   char name[sound_name_size];
   if (!sound_file_name(number, name)) return 0;
-  const std::optional<std::string> path = platform::find_file(name);
-  return path && platform::file_opens_for_reading(*path) ? 1 : 0;
+  return platform::file_opens_for_reading(name) ? 1 : 0;
 }

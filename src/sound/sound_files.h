@@ -7,7 +7,8 @@
 inline constexpr int sound_name_size = 40;
 
 // Builds the file name of sound `number` into `name`, zero-terminated. False (name empty) when
-// it would be longer than 39 characters: such a sound counts as a missing file.
+// it would be longer than 39 characters: such a sound counts as a missing file (mended fault
+// "No access outside a buffer").
 bool sound_file_name(std::int32_t number, char (&name)[sound_name_size]);
 
 // 1 if the file of sound `number` can be opened for reading, else 0. The contents are not

@@ -2,36 +2,13 @@
 
 #include <optional>
 
+#include "platform/files/le_reader.h"
+
 namespace {
 
 constexpr std::size_t chunk_header_size = 8;
 constexpr std::size_t form_type_size = 4;
 constexpr std::uint32_t pcm_record_size = 16;
-
-// Bounds-checked little-endian fields of the file.
-class FieldReader {
- public:
-  explicit FieldReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-
-  bool holds(std::uint64_t offset, std::uint64_t length) const {
-    return offset <= bytes_.size() && length <= bytes_.size() - offset;
-  }
-  std::uint16_t u16(std::size_t offset) const {
-    return static_cast<std::uint16_t>(bytes_[offset] | (bytes_[offset + 1] << 8));
-  }
-  std::uint32_t u32(std::size_t offset) const {
-    return static_cast<std::uint32_t>(u16(offset)) | (static_cast<std::uint32_t>(u16(offset + 2)) << 16);
-  }
-  bool id_is(std::size_t offset, const char (&id)[5]) const {
-    for (std::size_t i = 0; i < 4; ++i) {
-      if (bytes_[offset + i] != static_cast<std::uint8_t>(id[i])) return false;
-    }
-    return true;
-  }
-
- private:
-  std::span<const std::uint8_t> bytes_;
-};
 
 struct Chunk {
   std::uint64_t data_offset = 0;
@@ -43,12 +20,12 @@ std::uint64_t after(const Chunk& chunk) { return chunk.data_offset + chunk.size 
 
 // Looks forward from `from` for the chunk `id`, as a search inside the parent ending at
 // `parent_end` does: only chunks whose header lies wholly inside the parent and the file.
-std::optional<Chunk> find_chunk(const FieldReader& file, std::uint64_t from, std::uint64_t parent_end,
-                                const char (&id)[5]) {
+std::optional<Chunk> find_chunk(const platform::LeReader& file, std::uint64_t from, std::uint64_t parent_end,
+                                std::string_view id) {
   std::uint64_t offset = from;
   while (offset + chunk_header_size <= parent_end && file.holds(offset, chunk_header_size)) {
-    const Chunk chunk{offset + chunk_header_size, file.u32(static_cast<std::size_t>(offset) + 4)};
-    if (file.id_is(static_cast<std::size_t>(offset), id)) return chunk;
+    const Chunk chunk{offset + chunk_header_size, *file.u32(static_cast<std::size_t>(offset) + 4)};
+    if (file.holds_text(static_cast<std::size_t>(offset), id)) return chunk;
     offset = after(chunk);
   }
   return std::nullopt;
@@ -57,22 +34,21 @@ std::optional<Chunk> find_chunk(const FieldReader& file, std::uint64_t from, std
 }  // namespace
 
 bool parse_wave(std::span<const std::uint8_t> bytes, WaveLayout& layout) {
-  const FieldReader file(bytes);
-  if (!file.holds(0, chunk_header_size + form_type_size)) return false;
-  if (!file.id_is(0, "RIFF") || !file.id_is(chunk_header_size, "WAVE")) return false;
-  const std::uint64_t riff_end = chunk_header_size + static_cast<std::uint64_t>(file.u32(4));
+  const platform::LeReader file(bytes);
+  if (!file.holds_text(0, "RIFF") || !file.holds_text(chunk_header_size, "WAVE")) return false;
+  const std::uint64_t riff_end = chunk_header_size + static_cast<std::uint64_t>(*file.u32(4));
 
   const auto format = find_chunk(file, chunk_header_size + form_type_size, riff_end, "fmt ");
   if (!format || format->size < pcm_record_size || !file.holds(format->data_offset, pcm_record_size)) {
     return false;
   }
   const std::size_t at = static_cast<std::size_t>(format->data_offset);
-  layout.format_tag = file.u16(at);
-  layout.channels = file.u16(at + 2);
-  layout.samples_per_second = file.u32(at + 4);
-  layout.average_bytes_per_second = file.u32(at + 8);
-  layout.block_align = file.u16(at + 12);
-  layout.bits_per_sample = file.u16(at + 14);
+  layout.format_tag = *file.u16(at);
+  layout.channels = *file.u16(at + 2);
+  layout.samples_per_second = *file.u32(at + 4);
+  layout.average_bytes_per_second = *file.u32(at + 8);
+  layout.block_align = *file.u16(at + 12);
+  layout.bits_per_sample = *file.u16(at + 14);
   if (layout.format_tag != pcm_format_tag) return false;
 
   // The search for the samples goes on from the end of the format chunk, longer ones too.

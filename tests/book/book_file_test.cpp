@@ -10,6 +10,7 @@
 #include "book/page_table.h"
 #include "platform/files/replacing_file_writer.h"
 #include "screens/editor_state/editor_state.h"
+#include "support/le_bytes.h"
 #include "support/temp_dir.h"
 
 using test_support::ScopedWorkingDir;
@@ -129,11 +130,16 @@ TEST_F(BookFileTest, PageCountOutsideTheTableIsClampedOnLoad) {
   }
 }
 
-TEST_F(BookFileTest, AMissingBookLeavesTheTableAndReturnsOne) {
+TEST_F(BookFileTest, AMissingBookOrAFolderLeavesTheTableAndReturnsOne) {
   ScopedWorkingDir cwd(dir_.path());
   pages.picture[1] = 5;
+  pages.current_page = 3;
   EXPECT_EQ(load_book(), 1);
+  std::filesystem::create_directory(dir_.path() / "buch.dat");
+  EXPECT_EQ(load_book(), 1);
+  EXPECT_EQ(save_book(), 1);
   EXPECT_EQ(pages.picture[1], 5);
+  EXPECT_EQ(pages.current_page, 3);
   EXPECT_EQ(pages.page_count, 1);
 }
 
@@ -220,4 +226,54 @@ TEST_F(BookFileTest, ABookFolderWithUpperCaseNamesAndBackslashes) {
   start_fresh("Buecher\\Neu.Dat");  // a new file in a folder found in another case
   ASSERT_EQ(save_book(), 0);
   EXPECT_EQ(dir_.read("BUECHER/Neu.Dat").size(), 19508u);
+}
+
+// Books made on Windows hold their fields at these offsets; each array gets a value of its
+// own in its first and its last entry, so two arrays of one size swapped cannot pass.
+TEST_F(BookFileTest, EveryFieldSitsAtItsOwnOffsetLoadedAndSaved) {
+  using Array = std::int32_t (PageTable::*)[page_capacity];
+  const std::pair<std::size_t, Array> arrays[] = {
+      {8, &PageTable::picture},          {1208, &PageTable::box1},          {2408, &PageTable::wave},
+      {3608, &PageTable::level},         {5108, &PageTable::box1_x},        {6308, &PageTable::box1_y},
+      {7508, &PageTable::box2},          {8708, &PageTable::box2_x},        {9908, &PageTable::box2_y},
+      {11108, &PageTable::box3},         {12308, &PageTable::box3_x},       {13508, &PageTable::box3_y},
+      {14708, &PageTable::back_sound},   {15908, &PageTable::back_transition},
+      {17108, &PageTable::forward_transition}, {18308, &PageTable::text_file},
+  };
+  constexpr std::size_t mark_offset = 4808;
+  const auto first = [](std::size_t offset) { return static_cast<std::int32_t>(offset + 1); };
+  const auto last = [](std::size_t offset) { return -static_cast<std::int32_t>(offset + 2); };
+  std::string image(book_file_size, '\0');
+  test_support::put_le(image, 0, 17, 4);
+  test_support::put_le(image, 4, 250, 4);
+  for (const auto& [offset, array] : arrays) {
+    test_support::put_le(image, offset, static_cast<std::uint32_t>(first(offset)), 4);
+    test_support::put_le(image, offset + 4 * 299, static_cast<std::uint32_t>(last(offset)), 4);
+    (pages.*array)[0] = first(offset);
+    (pages.*array)[299] = last(offset);
+    for (int i = 1; i < 299; ++i) (pages.*array)[i] = 0;
+  }
+  image[mark_offset] = 0x2A;
+  image[mark_offset + 299] = static_cast<char>(0xD5);
+  pages.mark[0] = 0x2A;
+  pages.mark[299] = 0xD5;
+  pages.start_page = 17;
+  pages.page_count = 250;
+  ScopedWorkingDir cwd(dir_.path());
+  ASSERT_EQ(save_book(), 0);
+  EXPECT_TRUE(dir_.read("BUCH.DAT") == image) << "saved";
+  ASSERT_EQ(write_backup(), 1);
+  EXPECT_TRUE(dir_.read("SCR0.BIX") == image.substr(0, backup_file_size));
+
+  dir_.write("BUCH.DAT", image);
+  start_fresh("BUCH.DAT");
+  ASSERT_EQ(load_book(), 0);
+  EXPECT_EQ(pages.page_count, 250);
+  for (const auto& [offset, array] : arrays) {
+    SCOPED_TRACE(offset);
+    EXPECT_EQ((pages.*array)[0], first(offset));
+    EXPECT_EQ((pages.*array)[299], last(offset));
+  }
+  EXPECT_EQ(pages.mark[0], 0x2A);
+  EXPECT_EQ(pages.mark[299], 0xD5);
 }

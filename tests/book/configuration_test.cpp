@@ -121,10 +121,24 @@ TEST_F(ConfigurationTest, FailuresAreNegative) {
     EXPECT_EQ(read_configuration("lurinf.bin"), -1);
   }
   EXPECT_EQ(read(""), -2);
+  EXPECT_EQ(read("\x1A" "acs\n"), -2);  // nothing before the end of the file
   std::filesystem::remove(dir_.path() / "lurinf.bin");
-  std::filesystem::create_directory(dir_.path() / "lurinf.bin");
+  std::filesystem::create_symlink("/proc/self/mem", dir_.path() / "lurinf.bin");  // every read fails
   ScopedWorkingDir cwd(dir_.path());
   EXPECT_EQ(read_configuration("lurinf.bin"), -2);
+  std::filesystem::remove(dir_.path() / "lurinf.bin");
+  std::filesystem::create_directory(dir_.path() / "lurinf.bin");  // a folder is a missing file
+  EXPECT_EQ(read_configuration("lurinf.bin"), -1);
+}
+
+TEST_F(ConfigurationTest, ACtrlZEndsTheFile) {
+  EXPECT_EQ(read("acs\nacb\nbsou\nb.dat\nT1\nT2\n7\n\x1A"), 3);
+  EXPECT_EQ(config.title_music, 7);
+  SetUp();
+  read("acs\nacb\nbsou\nb.dat\x1A" "T1\nT2\n7\n");  // the rest repeats line 4 without its last character
+  EXPECT_STREQ(config.book_file_name, "b.da");
+  EXPECT_STREQ(config.title_line2, "b.da");
+  EXPECT_EQ(config.title_music, 0);
 }
 
 TEST_F(ConfigurationTest, TheFileIsFoundInAnyLetterCase) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/temp_dir.h"
+#include "support/text_page_file.h"
 
 using test_support::ScopedWorkingDir;
 using test_support::TempDir;
@@ -23,12 +24,6 @@ class TextPageTest : public ::testing::Test {
     return load_text_page("acst1.DAT");
   }
 
-  static std::string header(int x, int y, int size, int red, int green, int blue) {
-    std::string h;
-    for (const int v : {x, y, size, red, green, blue}) h += std::to_string(v) + "\n";
-    return h;
-  }
-
   TempDir dir_;
 };
 
@@ -41,7 +36,7 @@ std::string numbered_lines(int count) {
 }  // namespace
 
 TEST_F(TextPageTest, ReadsTheHeaderAndKeepsEachLineWithItsLineEnd) {
-  EXPECT_EQ(load(header(100, -20, 2, 255, 128, 7) + "Es war einmal\n\n  ein Igel\n#\nnicht mehr\n"),
+  EXPECT_EQ(load(test_support::text_page_header(100, -20, 2, 255, 128, 7) + "Es war einmal\n\n  ein Igel\n#\nnicht mehr\n"),
             text_page_read);
   EXPECT_EQ(text_page.text_x, 100);
   EXPECT_EQ(text_page.text_y, -20);
@@ -57,38 +52,38 @@ TEST_F(TextPageTest, ReadsTheHeaderAndKeepsEachLineWithItsLineEnd) {
 
 TEST_F(TextPageTest, AHashLineRightAfterTheHeaderGivesNoLines) {
   text_page.text_line_count = 5;  // left from an earlier page
-  EXPECT_EQ(load(header(1, 2, 3, 4, 5, 6) + "# Ende\nText\n"), text_page_read);
+  EXPECT_EQ(load(test_support::text_page_header(1, 2, 3, 4, 5, 6) + "# Ende\nText\n"), text_page_read);
   EXPECT_EQ(text_page.text_line_count, 0);
 }
 
 TEST_F(TextPageTest, LongLinesAreCutAndOneReadTakesAtMost499Characters) {
   const std::string long_line(600, 'a');
-  EXPECT_EQ(load(header(0, 0, 1, 0, 0, 0) + std::string(100, 'x') + "\n" + long_line + "\n"), text_page_read);
+  EXPECT_EQ(load(test_support::text_page_header(0, 0, 1, 0, 0, 0) + std::string(100, 'x') + "\n" + long_line + "\n"), text_page_read);
   ASSERT_EQ(text_page.text_line_count, 3);
   EXPECT_EQ(std::string(text_page.text_lines[0]), std::string(78, 'x'));
   EXPECT_EQ(std::string(text_page.text_lines[1]), std::string(78, 'a'));
   EXPECT_EQ(std::string(text_page.text_lines[2]), std::string(78, 'a'));  // the 101 after the first 499
 
   // The rest of a long line is a line of its own, so it can end the text.
-  EXPECT_EQ(load(header(0, 0, 1, 0, 0, 0) + std::string(499, 'a') + "#rest\nmehr\n"), text_page_read);
+  EXPECT_EQ(load(test_support::text_page_header(0, 0, 1, 0, 0, 0) + std::string(499, 'a') + "#rest\nmehr\n"), text_page_read);
   EXPECT_EQ(text_page.text_line_count, 1);
 }
 
 TEST_F(TextPageTest, StoresAtMostFortyLines) {
-  EXPECT_EQ(load(header(0, 0, 1, 0, 0, 0) + numbered_lines(45)), text_page_read);
+  EXPECT_EQ(load(test_support::text_page_header(0, 0, 1, 0, 0, 0) + numbered_lines(45)), text_page_read);
   ASSERT_EQ(text_page.text_line_count, text_line_capacity);
   EXPECT_STREQ(text_page.text_lines[39], "Zeile 40\n");
 }
 
 TEST_F(TextPageTest, ALastLineWithoutLineEndIsStoredWithoutOne) {
-  EXPECT_EQ(load(header(0, 0, 1, 0, 0, 0) + "Anfang\nEnde"), text_page_read);
+  EXPECT_EQ(load(test_support::text_page_header(0, 0, 1, 0, 0, 0) + "Anfang\nEnde"), text_page_read);
   ASSERT_EQ(text_page.text_line_count, 2);
   EXPECT_STREQ(text_page.text_lines[1], "Ende");
 }
 
 TEST_F(TextPageTest, CrLfFilesGiveExactlyWhatLfFilesGive) {
   const std::string lf =
-      header(30, 40, 3, 10, 20, 30) + "eins\n\nzwei\rdrei\n" + std::string(90, 'z') + "\n#\n";
+      test_support::text_page_header(30, 40, 3, 10, 20, 30) + "eins\n\nzwei\rdrei\n" + std::string(90, 'z') + "\n#\n";
   ASSERT_EQ(load(lf), text_page_read);
   const TextPage from_lf = text_page;
   reset_text_page();
@@ -126,13 +121,23 @@ TEST_F(TextPageTest, HeaderNumbersSaturateAndTakeTheUsualDecimalForm) {
   EXPECT_EQ(text_page.text_blue, -1);
 }
 
-TEST_F(TextPageTest, AMissingFileIsNotOpenedAndAReadErrorIsReported) {
+TEST_F(TextPageTest, MissingFilesAndFoldersAreNotOpenedAndAReadErrorIsReported) {
   text_page.text_line_count = 7;
+  std::filesystem::create_directory(dir_.path() / "acst3.DAT");
+  std::filesystem::create_symlink("/proc/self/mem", dir_.path() / "acst4.DAT");  // every read fails
   ScopedWorkingDir cwd(dir_.path());
   EXPECT_EQ(load_text_page("acst2.DAT"), text_page_not_opened);
+  EXPECT_EQ(load_text_page("acst3.DAT"), text_page_not_opened);
   EXPECT_EQ(text_page.text_line_count, 7);  // an unopened file leaves the record alone
-  std::filesystem::create_directory(dir_.path() / "acst3.DAT");  // opens, but every read fails
-  EXPECT_EQ(load_text_page("acst3.DAT"), text_page_read_error);
+  EXPECT_EQ(load_text_page("acst4.DAT"), text_page_read_error);
+}
+
+TEST_F(TextPageTest, ACtrlZEndsTheText) {
+  EXPECT_EQ(load(test_support::text_page_header(1, 2, 3, 4, 5, 6) + "eins\nzwei\x1A" "drei\n#\n"), text_page_read);
+  ASSERT_EQ(text_page.text_line_count, 2);
+  EXPECT_STREQ(text_page.text_lines[1], "zwei");
+  EXPECT_EQ(load("12\n\x1A" "34\n"), text_page_read);
+  EXPECT_EQ(text_page.text_y, 0);
 }
 
 TEST(TextFileName, JoinsPrefixAndDecimalNumberAndRefusesWhatDoesNotFit) {

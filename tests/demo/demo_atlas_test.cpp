@@ -22,16 +22,18 @@ TEST(DemoAtlas, LeavesBlackOnlyWhereKeyedCopiesMustShowThrough) {
   ASSERT_EQ(atlas->height, 768);
   // The cursor: a white arrow, outlined in near-black, on black.
   std::set<std::uint32_t> cursor_colours;
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) cursor_colours.insert(atlas->at(x, y));
+  for (int y = 0; y < atlas::cursor.height; ++y)
+    for (int x = 0; x < atlas::cursor.width; ++x) cursor_colours.insert(atlas->at(atlas::cursor.x + x, atlas::cursor.y + y));
   EXPECT_TRUE(cursor_colours.count(black) && cursor_colours.count(0xFFFFFF));
   EXPECT_EQ(cursor_colours.size(), 3u);
   EXPECT_NE(atlas->at(0, 0), black) << "the arrow's tip is the click point";
-  for (int y = 40; y < 56; ++y)
-    for (int x = 0; x < 16; ++x) EXPECT_EQ(atlas->at(x, y), black) << "the cursor save-under stays free";
+  const AtlasRect save_under = atlas::cursor_save_under;
+  for (int y = save_under.y; y < save_under.y + save_under.height; ++y)
+    for (int x = save_under.x; x < save_under.x + save_under.width; ++x)
+      EXPECT_EQ(atlas->at(x, y), black) << "the cursor save-under stays free";
   // Navigation faces: black outside the round face, never black inside it.
   for (int face = 0; face < 3; ++face) {
-    const int left = 40 + 58 * face;
+    const int left = atlas::nav_bar.x + 58 * face;
     EXPECT_EQ(atlas->at(left, 0), black);
     EXPECT_EQ(atlas->at(left + 57, 57), black);
     for (int y = 0; y < 58; ++y)
@@ -41,14 +43,15 @@ TEST(DemoAtlas, LeavesBlackOnlyWhereKeyedCopiesMustShowThrough) {
         }
   }
   // The mark symbol, also the sliders' knob.
-  EXPECT_EQ(atlas->at(224, 50), black);
+  EXPECT_EQ(atlas->at(atlas::mark_symbol.x, atlas::mark_symbol.y), black);
   for (int y = 53; y < 65; ++y)
     for (int x = 229; x < 259; ++x) ASSERT_NE(atlas->at(x, y), black);
   // 48 level strips, each its own.
-  for (int level = 1; level < 48; ++level) {
+  for (int level = 1; level < atlas::level_count; ++level) {
     const auto row = [&](int l) {
+      const AtlasRect strip = atlas::level_strip(l);
       std::vector<std::uint32_t> pixels;
-      for (int x = 824; x < 1024; ++x) pixels.push_back(atlas->at(x, 16 * (l - 1) + 8));
+      for (int x = strip.x; x < strip.x + strip.width; ++x) pixels.push_back(atlas->at(x, strip.y + 8));
       return pixels;
     };
     EXPECT_NE(row(level), row(level + 1)) << level;

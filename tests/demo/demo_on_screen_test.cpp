@@ -16,6 +16,7 @@
 #include "book/configuration.h"
 #include "book/page_table.h"
 #include "book/text_page.h"
+#include "graphics/atlas_layout.h"
 #include "graphics/picture_files.h"
 #include "platform/files/file_lookup.h"
 #include "screen_shots.h"
@@ -31,13 +32,13 @@ constexpr Rgb white{255, 255, 255};
 constexpr Rgb yellow_green{128, 255, 0};
 constexpr auto font_medium = platform::FontId::font_medium;
 constexpr int park_x = 1007, park_y = 301;  // a pointer position clear of everything checked
-const Rect parked_cursor{park_x, park_y, 16, 16};
-const Rect forward_cursor{985, 737, 16, 16};
+const Rect parked_cursor{park_x, park_y, atlas::cursor.width, atlas::cursor.height};
+const Rect forward_cursor{985, 737, atlas::cursor.width, atlas::cursor.height};
 const Rect nav_bar{782, 708, 232, 58};
 const Rect screen{0, 0, 1024, 768};
 const Rect status_bar{0, 0, 800, 48};
 const Rect mode_line_area{0, 694, 782, 24};  // left of the navigation bar, above the toolbar
-const Rect mark_symbol{870, 690, 40, 18};
+const Rect mark_symbol{870, 690, atlas::mark_symbol.width, atlas::mark_symbol.height};
 
 // The reader menu's click areas, as the program tests them (screen pixels, inclusive).
 struct Area {
@@ -65,7 +66,7 @@ constexpr int chosen_modes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 16, 17, 1
 constexpr int wave_mode = 9, box2_mode = 14;
 int button_x(int mode) { return mode <= 16 ? (mode - 1) * 50 + 25 : 825 + (mode - 17) * 50; }
 int button_y(int mode) { return mode <= 16 ? 743 : 25; }
-Rect cursor_on_button(int mode) { return {button_x(mode), button_y(mode), 16, 16}; }
+Rect cursor_on_button(int mode) { return {button_x(mode), button_y(mode), atlas::cursor.width, atlas::cursor.height}; }
 std::string mode_shot(int mode) { return "mode-" + std::to_string(100 + mode).substr(1); }
 
 constexpr int edited_page = 4;  // it has boxes 2 and 3
@@ -272,8 +273,10 @@ class DemoOnScreen : public ::testing::Test {
     for (int dy = 0; dy < 50; ++dy)
       for (int dx = 0; dx < 440; ++dx) {
         const int kx = dx - 40 * value, ky = dy - 26;
-        const bool on_knob = kx >= 0 && kx < 40 && ky >= 0 && ky < 18 && !(atlas.at(224 + kx, 50 + ky) == Rgb{});
-        const Rgb expected = on_knob ? atlas.at(224 + kx, 50 + ky) : atlas.at(224 + dx, dy);
+        const AtlasRect knob = atlas::mark_symbol, bar = atlas::slider_bar;
+        const bool on_knob = kx >= 0 && kx < knob.width && ky >= 0 && ky < knob.height &&
+                             !(atlas.at(knob.x + kx, knob.y + ky) == Rgb{});
+        const Rgb expected = on_knob ? atlas.at(knob.x + kx, knob.y + ky) : atlas.at(bar.x + dx, bar.y + dy);
         if (!(s.at(100 + dx, y + dy) == expected)) ++wrong;
       }
     EXPECT_EQ(wrong, 0) << "slider at y " << y << " with its knob at " << value;
@@ -282,8 +285,11 @@ class DemoOnScreen : public ::testing::Test {
   // The panel at (100, 100) with the volume marker at `level` and nothing else changed.
   static void expect_menu_panel(const Image& s, int level) {
     const Image& atlas = known("atlas");
-    EXPECT_EQ(shots::count_differences(s, marker_at(level), atlas, 40, 68), 0) << "marker at level " << level;
-    EXPECT_EQ(shots::count_differences(s, {100, 100, 600, 450}, atlas, 0, 80, {marker_at(level)}), 0);
+    EXPECT_EQ(shots::count_differences(s, marker_at(level), atlas, atlas::volume_marker.x, atlas::volume_marker.y), 0)
+        << "marker at level " << level;
+    EXPECT_EQ(shots::count_differences(s, {100, 100, atlas::menu_panel.width, atlas::menu_panel.height}, atlas,
+                                       atlas::menu_panel.x, atlas::menu_panel.y, {marker_at(level)}),
+              0);
   }
 
   // White pixels of the shot's `area` where `source` at (source_x, source_y) is not white:
@@ -378,7 +384,8 @@ TEST_F(DemoOnScreen, TitleAndEveryPageShowTheirPicturesBoxesTextAndNavigation) {
         << "the page's text is drawn";
     expect_nav_bar(s, page, forward_cursor);
     if (pages.level[page] > 0) {
-      EXPECT_EQ(shots::count_differences(s, {80, 50, 200, 16}, known("atlas"), 824, 16 * (pages.level[page] - 1)), 0);
+      const AtlasRect strip = atlas::level_strip(pages.level[page]);
+      EXPECT_EQ(shots::count_differences(s, {80, 50, 200, 16}, known("atlas"), strip.x, strip.y), 0);
     }
     if (pages.box1[page] > 0) {
       EXPECT_EQ(shots::count_differences(s, box1_of(page), known(page_shot(page) + "-box1"), 0, 0), 0);
@@ -441,10 +448,14 @@ TEST_F(DemoOnScreen, BlinkSpeedsJumpsAndTheEditorSwitchWork) {
 
   const Image editor = shot("editor");
   const Image& atlas = known("atlas");
-  EXPECT_EQ(shots::count_differences(editor, {0, 718, 800, 49}, atlas, 0, 600), 0) << "toolbar";
-  EXPECT_EQ(shots::count_differences(editor, {800, 0, 200, 49}, atlas, 0, 649), 0) << "side buttons";
-  EXPECT_EQ(shots::count_differences(editor, {0, 44, 800, 4}, atlas, 0, 744), 0) << "status bar below the lines";
-  EXPECT_GT(white_text_pixels(editor, {0, 0, 800, 44}, atlas, 0, 700), 1000) << "two status lines";
+  EXPECT_EQ(shots::count_differences(editor, {0, 718, 800, 49}, atlas, atlas::toolbar.x, atlas::toolbar.y), 0)
+      << "toolbar";
+  EXPECT_EQ(shots::count_differences(editor, {800, 0, 200, 49}, atlas, atlas::side_buttons.x, atlas::side_buttons.y), 0)
+      << "side buttons";
+  EXPECT_EQ(shots::count_differences(editor, {0, 44, 800, 4}, atlas, atlas::status_bar.x, atlas::status_bar.y + 44), 0)
+      << "status bar below the lines";
+  EXPECT_GT(white_text_pixels(editor, {0, 0, 800, 44}, atlas, atlas::status_bar.x, atlas::status_bar.y), 1000)
+      << "two status lines";
   EXPECT_GT(white_text_pixels(editor, {12, 694, 300, 24}, known(page_shot(1)), 12, 694), 100) << "the edit-mode line";
   const Rect text = text_block(1);
   const int below_status_bar = std::max(text.y, 48);
@@ -538,8 +549,10 @@ TEST_F(DemoOnScreen, BoxPlacementMovesBoxTwoWithEveryClickAndTheRightButtonLeave
 
   const Image ended = shot("placement-ended");
   const Image& atlas = known("atlas");
-  EXPECT_EQ(shots::count_differences(ended, {0, 718, 800, 49}, atlas, 0, 600), 0) << "toolbar back";
-  EXPECT_EQ(shots::count_differences(ended, {800, 0, 200, 49}, atlas, 0, 649), 0) << "side buttons back";
+  EXPECT_EQ(shots::count_differences(ended, {0, 718, 800, 49}, atlas, atlas::toolbar.x, atlas::toolbar.y), 0)
+      << "toolbar back";
+  EXPECT_EQ(shots::count_differences(ended, {800, 0, 200, 49}, atlas, atlas::side_buttons.x, atlas::side_buttons.y), 0)
+      << "side buttons back";
   EXPECT_EQ(status_differences(ended, nudged.x, nudged.y, stored_wave()), 0);
   EXPECT_EQ(mode_line_differences(ended, mode_line(0), white), 0) << "the editor is still on";
   EXPECT_EQ(shots::count_differences(ended, nudged, box, 0, 0), 0);

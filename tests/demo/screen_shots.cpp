@@ -1,30 +1,26 @@
 #include "screen_shots.h"
 
-#include <png.h>
+#include "support/png_file.h"
 
 namespace shots {
 
-Image read_png(const std::string& path) {
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&png, path.c_str()) == 0) return {};
-  png.format = PNG_FORMAT_RGB;
-  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(png));
-  const bool read = png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr) != 0;
-  Image image;
-  if (!read) return image;
-  image.width = static_cast<int>(png.width);
-  image.height = static_cast<int>(png.height);
-  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) image.pixels.push_back({rgb[i], rgb[i + 1], rgb[i + 2]});
-  return image;
-}
+namespace {
 
-Image from_bitmap(const platform::Bitmap& bitmap) {
-  Image image{bitmap.width, bitmap.height, {}};
-  for (std::uint32_t v : bitmap.pixels)
+Image from_pixels(int width, int height, const std::vector<std::uint32_t>& pixels) {
+  Image image{width, height, {}};
+  for (std::uint32_t v : pixels)
     image.pixels.push_back({static_cast<int>(v >> 16 & 255), static_cast<int>(v >> 8 & 255), static_cast<int>(v & 255)});
   return image;
 }
+
+}  // namespace
+
+Image read_png(const std::string& path) {
+  const auto png = test_support::read_png(path);
+  return png ? from_pixels(png->width, png->height, png->pixels) : Image{};
+}
+
+Image from_bitmap(const platform::Bitmap& bitmap) { return from_pixels(bitmap.width, bitmap.height, bitmap.pixels); }
 
 int count_differences(const Image& shot, Rect area, const Image& source, int source_x, int source_y,
                       const std::vector<Rect>& skip) {

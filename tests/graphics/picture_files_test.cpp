@@ -54,7 +54,7 @@ TEST_F(GraphicsTest, AFailedLoadKeepsThePictureAndTriesAgainNextTime) {
   testing::internal::CaptureStderr();
   EXPECT_EQ(load_picture(target_page_surface, 4), 1);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "handle is null\n");
-  EXPECT_EQ(loaded_picture[target_page_surface], 3);
+  EXPECT_EQ(screen.loaded_picture[target_page_surface], 3);
   EXPECT_EQ(read_pixel(*screen.page_surface, 0, 0), rgb(0x336699));
   write_picture("ACS00004.bmp", 1024, 768, 0x112233);  // found in any letter case
   EXPECT_EQ(load_picture(target_page_surface, 4), 0);
@@ -99,7 +99,7 @@ TEST_F(GraphicsTest, APictureNameOver79CharactersIsRefusedLikeAMissingFile) {
 }
 
 TEST_F(GraphicsTest, BoxPicturesAreOpaqueAndClippedAndAMissingOneDrawsNothing) {
-  copy_rect(screen.page_surface, 0, 0, 1024, 768, screen.back_buffer, 0, 0);
+  copy_whole_screen(screen.page_surface, screen.back_buffer);
   dir_.write("acb00012.BMP", test_support::make_bmp24(20, 10, [](int x, int) {
                return x < 10 ? 0x000000u : 0xFFFFFFu;
              }));

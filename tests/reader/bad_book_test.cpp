@@ -1,8 +1,11 @@
 // Books with values out of range and files that are missing or cut short: the program runs on
 // and shows what it can.
+#include <filesystem>
 #include <limits>
 
+#include "platform/headless/headless_message_box.h"
 #include "reader_fixture.h"
+#include "support/temp_dir.h"
 
 namespace reader_test {
 namespace {
@@ -107,6 +110,28 @@ TEST_F(BadBookTest, AMissingBoxPictureDrawsNothing) {
   const RunResult result = run(Script().left().shot("page"));
   EXPECT_EQ(pixel(result.shot("page"), 350, 240), box_colour(40));
   EXPECT_EQ(pixel(result.shot("page"), 550, 240), page_colour(10));
+}
+
+TEST_F(BadBookTest, AnUnreadableConfigurationEndsQuietlyThroughTheExitPath) {
+  namespace fs = std::filesystem;
+  const fs::path configuration = folder_.dir() / "lurinf.bin";
+  make_book(1);
+  const std::pair<const char*, void (*)(const fs::path&)> cases[] = {
+      {"empty", [](const fs::path& p) { test_support::write_file(p, ""); }},
+      {"every read fails", [](const fs::path& p) { fs::create_symlink("/proc/self/mem", p); }},
+      {"a folder", [](const fs::path& p) { fs::create_directory(p); }},
+  };
+  platform::headless::clear_message_boxes();
+  for (const auto& [what, make] : cases) {
+    SCOPED_TRACE(what);
+    fs::remove_all(configuration);
+    make(configuration);
+    const RunResult result = run(Script().shot("never").left());
+    EXPECT_FALSE(result.has_shot("never"));
+    EXPECT_FALSE(result.outlived);
+    EXPECT_TRUE(result.display_released);
+    EXPECT_TRUE(platform::headless::message_boxes().empty());
+  }
 }
 
 }  // namespace

@@ -1,35 +1,32 @@
 #include "book_folder.h"
 
-#include <fstream>
 #include <memory>
 #include <vector>
 
 #include "book/book_file.h"
+#include "graphics/atlas_layout.h"
 #include "graphics/picture_files.h"
 #include "support/bmp_writer.h"
+#include "support/temp_dir.h"
+#include "support/wav_writer.h"
 
 namespace reader_test {
 
 namespace {
 
-constexpr int sound_rate = 22050;
-constexpr int wave_header_size = 44;
-constexpr std::uint8_t quiet_sample = 128;
+constexpr std::uint32_t sound_rate = 22050;
 
 struct AtlasPart {
-  int x, y, width, height;
+  AtlasRect rect;
   Rgb colour;
 };
 
 constexpr AtlasPart atlas_parts[] = {
-    {40, 0, 174, 58, nav_bar_colour},          {224, 50, 40, 18, mark_colour},
-    {0, 600, 800, 49, toolbar_colour},         {0, 649, 200, 49, side_buttons_colour},
-    {0, 700, 800, 48, status_bar_colour},      {0, 80, 600, 450, menu_panel_colour},
-    {224, 0, 440, 50, slider_bar_colour},      {40, 68, 50, 10, volume_marker_colour},
+    {atlas::nav_bar, nav_bar_colour},       {atlas::mark_symbol, mark_colour},
+    {atlas::toolbar, toolbar_colour},       {atlas::side_buttons, side_buttons_colour},
+    {atlas::status_bar, status_bar_colour}, {atlas::menu_panel, menu_panel_colour},
+    {atlas::slider_bar, slider_bar_colour}, {atlas::volume_marker, volume_marker_colour},
 };
-constexpr int cursor_side = 16;
-constexpr int level_strip_x = 824;
-constexpr int level_strip_height = 16;
 
 std::uint32_t packed(Rgb c) {
   return static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 | static_cast<std::uint32_t>(c.b);
@@ -37,16 +34,12 @@ std::uint32_t packed(Rgb c) {
 
 std::uint32_t atlas_pixel(int x, int y) {
   // An arrow: the lower-left half of the cursor square, the rest black and so transparent.
-  if (x < cursor_side && y < cursor_side) return x <= y ? packed(cursor_colour) : 0;
-  if (x >= level_strip_x && y < level_strip_count * level_strip_height)
-    return packed(level_strip_colour(y / level_strip_height + 1));
-  for (const AtlasPart& part : atlas_parts)
-    if (x >= part.x && x < part.x + part.width && y >= part.y && y < part.y + part.height) return packed(part.colour);
+  if (x < atlas::cursor.width && y < atlas::cursor.height) return x <= y ? packed(cursor_colour) : 0;
+  if (x >= atlas::level_strips.x && y < atlas::level_strips.height)
+    return packed(level_strip_colour(y / atlas::level_strip(1).height + 1));
+  for (const auto& [r, colour] : atlas_parts)
+    if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height) return packed(colour);
   return packed(atlas_background);
-}
-
-void put_le(std::string& bytes, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
 }
 
 }  // namespace
@@ -57,8 +50,7 @@ std::string whole_screen_bmp(Rgb colour) {
 }
 
 void BookFolder::write_file(const std::string& name, const std::string& bytes) const {
-  std::ofstream out(dir_ / name, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  test_support::write_file(dir_ / name, bytes);
 }
 
 std::string BookFolder::picture_file_name(const char* prefix, std::int32_t number) {
@@ -95,21 +87,7 @@ void BookFolder::write_text_page(std::int32_t number, const std::string& content
 }
 
 void BookFolder::write_sound(std::int32_t number, int ms) const {
-  const auto samples = static_cast<std::uint32_t>(std::int64_t{sound_rate} * ms / 1000);
-  std::string bytes = "RIFF";
-  put_le(bytes, wave_header_size - 8 + samples, 4);
-  bytes += "WAVEfmt ";
-  put_le(bytes, 16, 4);
-  put_le(bytes, 1, 2);  // PCM
-  put_le(bytes, 1, 2);  // mono
-  put_le(bytes, sound_rate, 4);
-  put_le(bytes, sound_rate, 4);  // bytes per second
-  put_le(bytes, 1, 2);           // block align
-  put_le(bytes, 8, 2);           // bits per sample
-  bytes += "data";
-  put_le(bytes, samples, 4);
-  bytes.append(samples, static_cast<char>(quiet_sample));
-  write_file("bsou" + std::to_string(number) + ".WAV", bytes);
+  write_file("bsou" + std::to_string(number) + ".WAV", test_support::make_wav({1, 1, sound_rate, 8}, ms / 1000.0));
 }
 
 void BookFolder::write_book(const PageTable& book) const {

@@ -28,7 +28,6 @@ inline constexpr Rgb volume_marker_colour{200, 0, 0};
 inline constexpr Rgb title_colour{0, 100, 0};
 inline constexpr Rgb white{255, 255, 255};
 
-inline constexpr int level_strip_count = 48;
 inline Rgb level_strip_colour(int n) { return {4 * n, 120, 60}; }
 
 // Page pictures 1024 x 768 and box pictures: one colour per number (numbers below 60).

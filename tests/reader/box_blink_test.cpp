@@ -117,5 +117,27 @@ TEST_F(BoxBlinkTest, AStepAfterF1ShowsTheFrameTakenBeforeTheToggle) {
   EXPECT_EQ(box_at(result, "step", 1), box_colour(41));
 }
 
+TEST_F(BoxBlinkTest, APageReachedWithAPlainFlipBlinksItself) {
+  make_book(3);
+  give_box(2, 1, 40, 100, 200);
+  give_box(3, 1, 42, 100, 200);
+  book.mark[2] = 1;
+  book.mark[3] = 1;
+  book.forward_transition[1] = 0;
+  book.forward_transition[2] = 9;  // no effect: a flip as well
+  const RunResult result = run(Script().left().forward().wait(810).shot("second").forward().wait(810).shot("third"));
+  EXPECT_EQ(box_at(result, "second", 1), box_colour(41));
+  EXPECT_EQ(pixel(result.shot("second"), 500, 500), page_colour(11));
+  EXPECT_EQ(box_at(result, "third", 1), box_colour(43));
+  EXPECT_EQ(pixel(result.shot("third"), 500, 500), page_colour(12));
+}
+
+TEST_F(BoxBlinkTest, LeavingTheEditorOntoAMarkedPageBlinksItWithoutTheBars) {
+  make_marked_book(1);
+  const RunResult result = run(Script().left().right().click(110, 109).right().wait(810).shot("lit"));
+  EXPECT_EQ(box_at(result, "lit", 1), box_colour(41));
+  EXPECT_EQ(pixel(result.shot("lit"), 600, 760), page_colour(10)) << "no toolbar in the blink's frames";
+}
+
 }  // namespace
 }  // namespace reader_test

@@ -3,10 +3,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "reader_fixture.h"
+#include "support/png_file.h"
 
 namespace reader_test {
 namespace {
@@ -14,17 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int bad_usage = 2;
-
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::uint32_t big_endian_at(const std::string& bytes, std::size_t at) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<std::uint8_t>(bytes.at(at + i));
-  return value;
-}
+using test_support::read_file;
 
 class HeadlessRunnerTest : public ReaderTest {
  protected:
@@ -36,7 +25,7 @@ class HeadlessRunnerTest : public ReaderTest {
   // Runs the runner from the work folder with `arguments` (relative paths are the work
   // folder's), the script given as a file or on standard input. Returns the exit status.
   int run_runner(const std::string& arguments, const std::string& script, bool script_on_stdin = false) {
-    std::ofstream(work_.path() / "script.txt", std::ios::binary) << script;
+    test_support::write_file(work_.path() / "script.txt", script);
     const std::string command = "cd '" + work_.path().string() + "' && '" ROZEVA_HEADLESS "' " + arguments +
                                 (script_on_stdin ? " - < script.txt" : " script.txt") + " 2> stderr.txt";
     const int status = std::system(command.c_str());
@@ -55,12 +44,10 @@ TEST_F(HeadlessRunnerTest, ATourEndsWithStatus0AndWritesItsShotsAndSoundLog) {
   ASSERT_EQ(run_runner("--shots shots --sound-log sound.log '" + book_dir() + "'", script.text()), 0) << errors_;
   for (const char* name : {"second", "first"}) {
     SCOPED_TRACE(name);
-    const std::string png = read_file(work_file("shots") / (std::string(name) + ".png"));
-    ASSERT_GT(png.size(), 24u);
-    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
-    EXPECT_EQ(png.substr(12, 4), "IHDR");
-    EXPECT_EQ(big_endian_at(png, 16), 1024u);
-    EXPECT_EQ(big_endian_at(png, 20), 768u);
+    const auto png = test_support::read_png((work_file("shots") / (std::string(name) + ".png")).string());
+    ASSERT_TRUE(png);
+    EXPECT_EQ(png->width, platform::screen_width);
+    EXPECT_EQ(png->height, platform::screen_height);
   }
   EXPECT_NE(read_file(work_file("shots/second.png")), read_file(work_file("shots/first.png")));
   const std::string log = read_file(work_file("sound.log"));

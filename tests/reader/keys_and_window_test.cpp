@@ -85,5 +85,10 @@ TEST_F(KeysTest, AnInactiveWindowLosesMouseLinesButStillTakesKeys) {
   EXPECT_EQ(pixel(result.shot("after_active_click"), probe_x, probe_y), page_colour(11));
 }
 
+TEST_F(KeysTest, MouseInputLostToAnotherApplicationIsAcquiredAgain) {
+  const RunResult result = run(Script().left().line("lose-mouse").forward().shot("turned"));
+  EXPECT_EQ(pixel(result.shot("turned"), probe_x, probe_y), page_colour(11));
+}
+
 }  // namespace
 }  // namespace reader_test

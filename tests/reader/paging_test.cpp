@@ -161,5 +161,22 @@ TEST_F(BlinkingPageTest, TheRedrawButtonSilencesTheWaveAndStopsTheBlinkWithoutRe
   }
 }
 
+TEST_F(PagingTest, TheNewMusicStartsBeforeAForwardEffectAndAfterABackwardOne) {
+  make_book(2);
+  folder_.write_configuration(50);
+  for (std::int32_t music : {50, 51, 52}) folder_.write_sound(music, 5000);
+  book.back_sound[2] = 51;
+  book.back_sound[1] = 52;
+  book.forward_transition[1] = 8;
+  book.back_transition[2] = 8;
+  const RunResult result = run(Script().left().forward().shot("second").back().shot("first"));
+  const std::vector<std::int64_t> turns = result.times_of("ch2 play once");
+  ASSERT_EQ(turns.size(), 2u);
+  EXPECT_EQ(result.times_of("ch1 load bsou51.WAV"), std::vector<std::int64_t>{turns[0]});
+  EXPECT_EQ(result.shot("second").at_ms, turns[0] + pause_sum_ms[8]);
+  EXPECT_EQ(result.times_of("ch1 load bsou52.WAV"), std::vector<std::int64_t>{turns[1] + pause_sum_ms[8]});
+  EXPECT_EQ(result.shot("first").at_ms, turns[1] + pause_sum_ms[8]);
+}
+
 }  // namespace
 }  // namespace reader_test

@@ -1,5 +1,6 @@
 #include "reader_fixture.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -48,6 +49,21 @@ std::vector<std::string> RunResult::events_starting(const std::string& prefix) c
       events.push_back(line.substr(space + 1));
   }
   return events;
+}
+
+std::vector<std::int32_t> RunResult::effects_played() const {
+  std::int32_t held[5] = {};
+  std::vector<std::int32_t> played;
+  for (const std::string& line : sound_log) {
+    int channel = 0;
+    std::int32_t number = 0;
+    if (std::sscanf(line.c_str(), "%*d ch%d load bsou%d.WAV", &channel, &number) == 2 && channel >= 2 && channel <= 4)
+      held[channel] = number;
+    else if (std::sscanf(line.c_str(), "%*d ch%d play once", &channel) == 1 && channel >= 2 && channel <= 4 &&
+             line.find("play once") != std::string::npos)
+      played.push_back(held[channel]);
+  }
+  return played;
 }
 
 ReaderTest::ReaderTest() {

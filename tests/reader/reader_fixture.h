@@ -38,6 +38,8 @@ struct RunResult {
   int count_of(const std::string& event) const { return static_cast<int>(times_of(event).size()); }
   // The events (the lines without their times) that start with `prefix`, in order.
   std::vector<std::string> events_starting(const std::string& prefix) const;
+  // The sound numbers effect channels 2..4 played once, in order (page waves included).
+  std::vector<std::int32_t> effects_played() const;
 };
 
 // Effect sounds the program preloads (1, 2, 3) and the page-turn sound (7) are in every folder.

@@ -1,5 +1,6 @@
 // The reader menu's click areas as a reader meets them: entries, volume buttons, the editor and
 // author switches, the transition sliders, and clicks that do nothing.
+#include "graphics/atlas_layout.h"
 #include "reader_fixture.h"
 
 namespace reader_test {
@@ -31,7 +32,8 @@ class ReaderMenuTest : public ReaderTest {
   }
   static Rgb probe(const RunResult& result, const std::string& shot) { return pixel(result.shot(shot), probe_x, probe_y); }
   static bool marker_at(const RunResult& result, const std::string& shot, int level) {
-    return filled_with(result.shot(shot), volume_marker_colour, volume_marker_x, volume_marker_y(level), 50, 10);
+    return filled_with(result.shot(shot), volume_marker_colour, volume_marker_x, volume_marker_y(level),
+                       atlas::volume_marker.width, atlas::volume_marker.height);
   }
 };
 
@@ -159,7 +161,8 @@ class AuthorSwitchTest : public ReaderMenuTest {
   }
   // Whether the knob of the slider at `slider_y` (30 backward, 580 forward) shows `value`.
   static bool knob_at(const Shot& shot, int slider_y, int value) {
-    return filled_with(shot, mark_colour, 100 + 40 * value, slider_y + 26, 40, 18);
+    return filled_with(shot, mark_colour, 100 + 40 * value, slider_y + 26, atlas::mark_symbol.width,
+                       atlas::mark_symbol.height);
   }
 };
 

@@ -17,6 +17,11 @@ inline constexpr int menu_button_x = 869;
 inline constexpr int back_button_x = 927;
 inline constexpr int forward_button_x = 985;
 
+// The editor's buttons, aimed at their middle: toolbar modes 1..16, side buttons 17..20.
+inline constexpr int toolbar_y = 740;
+inline int toolbar_x(int mode) { return (mode - 1) * 50 + 25; }
+inline int side_x(int mode) { return 801 + (mode - 17) * 50 + 24; }
+
 class Script {
  public:
   Script& move_to(int x, int y);

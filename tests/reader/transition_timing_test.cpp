@@ -1,12 +1,13 @@
 // Page turns with each transition effect: the program time each one pauses for, and that each
 // leaves the whole new frame on screen.
+#include "graphics/atlas_layout.h"
 #include "reader_fixture.h"
 
 namespace reader_test {
 namespace {
 
 constexpr int screen_pixels = platform::screen_width * platform::screen_height;
-constexpr int nav_bar_pixels = 174 * 58;
+constexpr int nav_bar_pixels = atlas::nav_bar.width * atlas::nav_bar.height;
 // The forward effects of pages 1..10; 9 and -1 are no effect and flip.
 constexpr std::int32_t forward_effects[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -1};
 constexpr int turns = static_cast<int>(std::size(forward_effects));

@@ -5,6 +5,7 @@
 
 #include "graphics/text_output.h"
 #include "screens_fixture.h"
+#include "support/text_page_file.h"
 
 using platform::Rgb;
 
@@ -20,12 +21,7 @@ struct Line {
   std::string text;
 };
 
-std::string header(std::int64_t x, std::int64_t y, std::int64_t size, std::int64_t red, std::int64_t green,
-                   std::int64_t blue) {
-  std::string h;
-  for (const std::int64_t v : {x, y, size, red, green, blue}) h += std::to_string(v) + "\n";
-  return h;
-}
+using test_support::text_page_header;
 
 class TextPageViewTest : public ScreensTest {
  protected:
@@ -78,7 +74,7 @@ class TextPageViewTest : public ScreensTest {
 }  // namespace
 
 TEST_F(TextPageViewTest, LinesHaveABlackShadowAndAnEmptyLineMovesOnlyByTheBlankStep) {
-  const auto shown = show((header(100, 100, 1, 255, 0, 0) + "Es war\n\nein Igel\n#\n").c_str());
+  const auto shown = show((text_page_header(100, 100, 1, 255, 0, 0) + "Es war\n\nein Igel\n#\n").c_str());
   EXPECT_EQ(text_page.line_step, 14);
   EXPECT_EQ(text_page.blank_step, 8);
   EXPECT_GT(count_of(screen.back_buffer, {255, 0, 0}, 100, 100, 200, 50), 50);
@@ -97,7 +93,7 @@ TEST_F(TextPageViewTest, EachSizeCodeSelectsItsFontAndSteps) {
                         Case{3, screen.font_large, 22, 12}, Case{0, screen.system_font, 10, 6},
                         Case{7, screen.system_font, 10, 6}, Case{-1, screen.system_font, 10, 6}}) {
     SCOPED_TRACE(c.size);
-    const auto shown = show((header(50, 60, c.size, 255, 255, 255) + "Aa\n\nBb\nCc\n").c_str());
+    const auto shown = show((text_page_header(50, 60, c.size, 255, 255, 255) + "Aa\n\nBb\nCc\n").c_str());
     const auto expected = with_shadows(c.font, white,
                                        {{50, 60, "Aa"},
                                         {50, 60 + c.line_step + c.blank_step, "Bb"},
@@ -107,19 +103,19 @@ TEST_F(TextPageViewTest, EachSizeCodeSelectsItsFontAndSteps) {
 }
 
 TEST_F(TextPageViewTest, ColourComponentsTakeTheirLowByte) {
-  const auto shown = show((header(20, 20, 3, 256, 511, -1) + "Farbe\n").c_str());
+  const auto shown = show((text_page_header(20, 20, 3, 256, 511, -1) + "Farbe\n").c_str());
   EXPECT_GT(count_of(screen.back_buffer, {0, 255, 255}, 20, 20, 100, 32), 50);
   EXPECT_TRUE(shown == with_shadows(screen.font_large, {0, 255, 255}, {{20, 20, "Farbe"}}));
 }
 
 TEST_F(TextPageViewTest, TheLastCharacterOfACutOrUnendedLineIsNotDrawn) {
-  const auto shown = show((header(10, 10, 1, 255, 255, 0) + std::string(100, 'x') + "\nEnde").c_str());
+  const auto shown = show((text_page_header(10, 10, 1, 255, 255, 0) + std::string(100, 'x') + "\nEnde").c_str());
   EXPECT_TRUE(shown == with_shadows(screen.font_small, {255, 255, 0},
                                     {{10, 10, std::string(77, 'x')}, {10, 24, "End"}}));
 }
 
 TEST_F(TextPageViewTest, AtMostFortyLinesAreDrawn) {
-  std::string text = header(0, 0, 0, 200, 200, 200);
+  std::string text = text_page_header(0, 0, 0, 200, 200, 200);
   std::vector<Line> expected_lines;
   for (int i = 0; i < 45; ++i) {
     text += "Zeile " + std::to_string(i) + "\n";
@@ -130,12 +126,12 @@ TEST_F(TextPageViewTest, AtMostFortyLinesAreDrawn) {
 }
 
 TEST_F(TextPageViewTest, AHashLineAfterTheHeaderDrawsNothingAndNoError) {
-  show((header(10, 10, 1, 255, 255, 255) + "#\nText\n").c_str());
+  show((text_page_header(10, 10, 1, 255, 255, 255) + "#\nText\n").c_str());
   EXPECT_TRUE(untouched());
 }
 
 TEST_F(TextPageViewTest, APageWithoutTextFileDrawsNothing) {
-  dir_.write("acst0.DAT", header(10, 10, 1, 255, 255, 255) + "Text\n");
+  dir_.write("acst0.DAT", text_page_header(10, 10, 1, 255, 255, 255) + "Text\n");
   show(nullptr, 0);
   EXPECT_TRUE(untouched());
 }
@@ -145,22 +141,24 @@ TEST_F(TextPageViewTest, AFileThatCannotBeReadShowsTheErrorWithItsResult) {
   EXPECT_GT(count_of(screen.back_buffer, white, 10, 10, 14 * 8, 16), 50);
   EXPECT_TRUE(missing == white_system_text(10, 10, "TEXTFEHLER   1"));
 
-  std::filesystem::create_directory(dir_.path() / "acst6.DAT");  // opens, but every read fails
-  EXPECT_TRUE(show(nullptr, 6) == white_system_text(10, 10, "TEXTFEHLER   9"));
+  std::filesystem::create_directory(dir_.path() / "acst6.DAT");  // a folder is a missing file
+  EXPECT_TRUE(show(nullptr, 6) == white_system_text(10, 10, "TEXTFEHLER   1"));
+  std::filesystem::create_symlink("/proc/self/mem", dir_.path() / "acst7.DAT");  // every read fails
+  EXPECT_TRUE(show(nullptr, 7) == white_system_text(10, 10, "TEXTFEHLER   9"));
 
   const std::string prefix(text_file_name_room - 5, 'p');  // the name would be one too long
   std::snprintf(config.text_file_prefix, sizeof config.text_file_prefix, "%s", prefix.c_str());
-  dir_.write(prefix + "12.DAT", header(10, 10, 1, 255, 255, 255) + "Text\n");
+  dir_.write(prefix + "12.DAT", text_page_header(10, 10, 1, 255, 255, 255) + "Text\n");
   EXPECT_TRUE(show(nullptr, 12) == white_system_text(10, 10, "TEXTFEHLER   1"));
 }
 
 TEST_F(TextPageViewTest, PositionsAnywhereInTheInt32RangeAreClippedWithoutOverflow) {
   std::string lines;
   for (int i = 0; i < 40; ++i) lines += i % 2 ? "\n" : "Text\n";
-  show((header(int32_max, int32_max - 20, 99999999999, 255, 255, 255) + lines).c_str());
+  show((text_page_header(int32_max, int32_max - 20, 99999999999, 255, 255, 255) + lines).c_str());
   EXPECT_EQ(text_page.text_size, int32_max);
   EXPECT_TRUE(untouched());
-  show((header(int32_min, int32_min, 2, 255, 255, 255) + lines).c_str());
+  show((text_page_header(int32_min, int32_min, 2, 255, 255, 255) + lines).c_str());
   EXPECT_TRUE(untouched());
 }
 

@@ -2,7 +2,9 @@
 
 #include "graphics/rect_copy.h"
 #include "platform/clock/clock.h"
+#include "platform/headless/headless_display.h"
 #include "screens_fixture.h"
+#include "support/golden.h"
 
 using platform::Rgb;
 using platform::screen_height;
@@ -161,4 +163,30 @@ TEST_F(TransitionTest, TheCursorIsErasedFirstAndLeftForTheNextWaitToDraw) {
   run_transition(8);
   EXPECT_EQ(mouse.cursor_visible, 1);
   EXPECT_EQ(mouse.cursor_saved, 0);
+}
+
+TEST_F(TransitionTest, EachWipesFramesAtAThirdAndTwoThirdsOfItsPausesMatchTheirPictures) {
+  // The old frame in coarse three-colour squares, the new one in fine four-colour stripes.
+  const Rgb old_colours[] = {{200, 60, 40}, {240, 200, 60}, {90, 40, 20}};
+  const Rgb new_colours[] = {{30, 90, 200}, {60, 180, 220}, {20, 40, 90}, {230, 240, 250}};
+  for (std::int32_t effect = 1; effect <= 8; ++effect) {
+    SCOPED_TRACE(effect);
+    for (int y = 0; y < screen_height; ++y)
+      for (int x = 0; x < screen_width; ++x) {
+        platform::write_pixel(*screen.primary_surface, x, y, old_colours[(x / 8 + y / 8) % 3]);
+        platform::write_pixel(*screen.back_buffer, x, y, new_colours[(x + 2 * y) % 4]);
+      }
+    const WipePlan plan = *wipe_plan(effect);
+    const long pauses = plan.passes * plan.steps_per_pass / plan.steps_per_pause + plan.passes - 1;
+    std::vector<platform::Surface> frames;
+    long presents = 0;
+    platform::headless::observe_presents([&](const platform::Surface& primary) {
+      if (++presents == pauses / 3 || presents == 2 * pauses / 3) frames.push_back(primary);
+    });
+    run_transition(effect);
+    platform::headless::observe_presents(nullptr);
+    ASSERT_EQ(frames.size(), 2u);
+    test_support::expect_golden(frames[0], "transition-" + std::to_string(effect) + "-a-third");
+    test_support::expect_golden(frames[1], "transition-" + std::to_string(effect) + "-two-thirds");
+  }
 }

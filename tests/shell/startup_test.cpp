@@ -4,12 +4,15 @@
 
 #include <string>
 
+#include "book/text_page.h"
 #include "graphics/screen_context.h"
 #include "input/mouse.h"
 #include "platform/display/surfaces.h"
 #include "platform/headless/headless_display.h"
 #include "platform/headless/headless_input.h"
 #include "platform/headless/headless_message_box.h"
+#include "screens/editor_state/editor_state.h"
+#include "shell/program_state.h"
 
 namespace headless = platform::headless;
 using headless::Refusal;
@@ -32,8 +35,11 @@ class StartupTest : public ::testing::Test {
 
   void expect_failure_report(const std::string& text) {
     ASSERT_EQ(headless::message_boxes().size(), 1u);
-    EXPECT_EQ(headless::message_boxes()[0].caption, "ROZEVA");
-    EXPECT_EQ(headless::message_boxes()[0].text, text);
+    const headless::MessageBoxEntry& box = headless::message_boxes()[0];
+    EXPECT_EQ(box.caption, "ROZEVA");
+    EXPECT_EQ(box.text, text);
+    // The box comes only after the display was given back.
+    EXPECT_FALSE(box.display.display_open || box.display.mode_switched || box.display.exclusive);
     const auto record = headless::display_record();
     EXPECT_FALSE(record.display_open);
     EXPECT_FALSE(record.mode_switched);
@@ -140,4 +146,24 @@ TEST_F(StartupTest, ShutdownTwiceReleasesNothingTheSecondTime) {
   EXPECT_EQ(screen.system_font, nullptr);
   shutdown();
   EXPECT_EQ(screen.ddraw, nullptr);
+}
+
+TEST_F(StartupTest, ResettingTheProgramStateReleasesARunAndStartsEveryRecordAfresh) {
+  ASSERT_TRUE(startup());
+  screen.loaded_picture[1] = 3;
+  text_page.text_line_count = 5;
+  editor.keys_enabled = 1;
+  editor.nav_bar.right = 1014;
+  mouse.mouse_x = 1;
+  reset_program_state();
+  EXPECT_EQ(headless::display_record().windows_open, 0);
+  EXPECT_FALSE(headless::display_record().display_open);
+  EXPECT_EQ(mouse_objects.device, nullptr);
+  EXPECT_EQ(screen.main_window, nullptr);
+  EXPECT_EQ(screen.loaded_picture[1], 0);
+  EXPECT_EQ(text_page.text_line_count, 0);
+  EXPECT_EQ(editor.keys_enabled, 0);
+  EXPECT_EQ(editor.nav_bar.right, 0);
+  EXPECT_EQ(mouse.mouse_x, 497);
+  EXPECT_TRUE(startup()) << "nothing of the first run is in the way";
 }

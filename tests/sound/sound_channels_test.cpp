@@ -100,8 +100,8 @@ TEST_F(LoadChannel, AnEighteenByteFormatChunkLoads) {
   make_sound(5, stereo16, 0.1);
   Bytes file = read_bytes(file_of(5));
   file.insert(file.begin() + format_tag_offset + 16, {0, 0});
-  put_u32(file, format_size_offset, 18);
-  put_u32(file, riff_size_offset, static_cast<std::uint32_t>(file.size() - 8));
+  put_le(file, format_size_offset, 18, 4);
+  put_le(file, riff_size_offset, static_cast<std::uint32_t>(file.size() - 8), 4);
   write_bytes(file_of(5), file);
   load_channel(2, 5);
   EXPECT_EQ(sound.channel_sound[2], 5);
@@ -125,11 +125,11 @@ TEST_F(LoadChannel, AFileShorterThanItsDataPlaysTheDeclaredLength) {
 TEST_F(LoadChannel, ADeclaredSizeTheDeviceRefusesLeavesTheChannelEmpty) {
   make_sound(6, mono8, 0.1);
   Bytes file = read_bytes(file_of(6));
-  put_u32(file, data_size_offset, platform::max_clip_bytes + 1);
+  put_le(file, data_size_offset, platform::max_clip_bytes + 1, 4);
   write_bytes(file_of(6), file);
   load_channel(3, 6);
   EXPECT_EQ(sound.channel_sound[3], 0);
-  put_u32(file, data_size_offset, platform::max_clip_bytes);
+  put_le(file, data_size_offset, platform::max_clip_bytes, 4);
   write_bytes(file_of(6), file);
   load_channel(3, 6);
   EXPECT_EQ(sound.channel_sound[3], 6);
@@ -148,7 +148,7 @@ TEST_F(LoadChannel, AFailedBackSoundThenThePreviousMusicReloadsItFromItsFile) {
 TEST_F(LoadChannel, NamesFollowThePrefixAndStopAtThirtyNineCharacters) {
   std::filesystem::create_directory(dir_.path() / "Sounds");
   const std::string prefix = "sounds\\" + std::string(26, 'p');  // 33 characters, then 2 digits and .WAV
-  make_wave_file(dir_.file("Sounds/" + std::string(26, 'p') + "12.wav"), mono8, 0.1);
+  write_file(dir_.file("Sounds/" + std::string(26, 'p') + "12.wav"), make_wav(mono8, 0.1));
   copy_text_field(config.sound_prefix, prefix_room, prefix.c_str(), static_cast<int>(prefix.size()));
   char name[sound_name_size];
   ASSERT_TRUE(sound_file_name(12, name));
@@ -160,7 +160,7 @@ TEST_F(LoadChannel, NamesFollowThePrefixAndStopAtThirtyNineCharacters) {
   EXPECT_FALSE(sound_file_name(123, name));
   EXPECT_EQ(name[0], '\0');
   EXPECT_EQ(sound_file_exists(123), 0);
-  make_wave_file(dir_.file("Sounds/" + std::string(26, 'p') + "123.wav"), mono8, 0.1);
+  write_file(dir_.file("Sounds/" + std::string(26, 'p') + "123.wav"), make_wav(mono8, 0.1));
   EXPECT_EQ(sound_file_exists(123), 0);
   load_channel(2, 123);
   EXPECT_EQ(sound.channel_sound[2], 0);

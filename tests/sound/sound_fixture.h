@@ -1,6 +1,6 @@
 #pragma once
 // Sound tests run the program's sound code on the headless device, in a temporary working
-// folder holding WAV files that sox makes on the spot.
+// folder holding the WAV files each test writes.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,33 +8,25 @@
 #include <vector>
 
 #include "platform/audio/sound_log_capture.h"
+#include "support/le_bytes.h"
 #include "support/temp_dir.h"
+#include "support/wav_writer.h"
 
 namespace sound_test {
 
-// sox options for the kinds of file a book may hold.
-inline constexpr char mono8[] = "-r 11025 -b 8 -c 1 -e unsigned-integer";
-inline constexpr char stereo16[] = "-r 44100 -b 16 -c 2 -e signed-integer";
-inline constexpr char extensible[] = "-r 22050 -b 16 -c 3 -e signed-integer";
-inline constexpr char adpcm[] = "-r 22050 -c 1 -e ima-adpcm";
+using namespace test_support;
+
+// The kinds of file a book may hold; the last two the program refuses.
+inline constexpr WavFormat mono8{1, 1, 11025, 8};
+inline constexpr WavFormat stereo16{1, 2, 44100, 16};
+inline constexpr WavFormat extensible{0xFFFE, 3, 22050, 16};
+inline constexpr WavFormat adpcm{0x11, 1, 22050, 16};
 
 using Bytes = std::vector<std::uint8_t>;
 using Lines = std::vector<std::string>;
 
-// `seconds` of a 440 Hz tone written by sox (repeatable output) as a WAV file.
-void make_wave_file(const std::string& path, const char* format, double seconds);
-
 Bytes read_bytes(const std::string& path);
 void write_bytes(const std::string& path, const Bytes& bytes);
-void put_u16(Bytes& bytes, std::size_t offset, std::uint16_t value);
-void put_u32(Bytes& bytes, std::size_t offset, std::uint32_t value);
-
-// Offsets in the canonical 44-byte header sox writes for 8- and 16-bit PCM.
-inline constexpr std::size_t riff_size_offset = 4;
-inline constexpr std::size_t format_size_offset = 16;
-inline constexpr std::size_t format_tag_offset = 20;
-inline constexpr std::size_t data_size_offset = 40;
-inline constexpr std::size_t canonical_header_size = 44;
 
 class SoundTest : public ::testing::Test {
  protected:
@@ -45,7 +37,7 @@ class SoundTest : public ::testing::Test {
 
   // The file of sound `number` with the default prefix.
   static std::string file_of(std::int32_t number);
-  void make_sound(std::int32_t number, const char* format = mono8, double seconds = 1.0);
+  void make_sound(std::int32_t number, const WavFormat& format = mono8, double seconds = 1.0);
 
   test_support::TempDir dir_;
   test_support::ScopedWorkingDir working_dir_{dir_.path()};

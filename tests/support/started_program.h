@@ -24,8 +24,7 @@ class StartedProgramTest : public ::testing::Test {
     ASSERT_TRUE(startup());
   }
   void TearDown() override {
-    shutdown();
-    platform::destroy_window(screen.main_window);
+    reset_program_state();
     platform::headless::reset_refusals();
     platform::headless::clear_message_boxes();
   }

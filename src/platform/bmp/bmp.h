@@ -7,7 +7,7 @@
 // returns nullopt / false and writes nothing. Compressed (RLE) data that breaks off or runs
 // past the picture is decoded as far as it is valid; pixels it never reaches are palette
 // colour 0. Palette indices the file's palette does not cover are black; alpha is ignored.
-// Nothing is ever read outside the given bytes.
+// Nothing is ever read outside the given bytes (mended fault "Malformed BMP files").
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "platform/bmp/bmp_layout.h"
-#include "platform/bmp/file_bytes.h"
 #include "platform/display/surface.h"
+#include "platform/files/whole_file.h"
 
 namespace platform {
 
@@ -36,23 +36,24 @@ struct Bitmap {
 // Decodes a whole BMP file held in memory; nullopt when refused.
 std::optional<Bitmap> decode_bmp(const std::uint8_t* data, std::size_t size);
 
-// Reads and decodes the file at `path`; nullopt when it is missing, unreadable or refused.
-std::optional<Bitmap> load_bmp_file(const std::string& path);
+// Reads (WholeFile) and decodes the file a Windows name refers to; nullopt when it is missing,
+// unreadable or refused.
+std::optional<Bitmap> load_bmp_file(const std::string& name);
 
 // A BMP file whose headers have been read and checked; its pixels are decoded only when it is
 // placed, straight onto the surface, with no decoded copy in between.
 class BmpFile {
  public:
   // Nullopt exactly when load_bmp_file would give nullopt.
-  static std::optional<BmpFile> open(const std::string& path);
+  static std::optional<BmpFile> open(const std::string& name);
 
   // What copy_bitmap_1to1 does with the decoded picture.
   void copy_1to1(Surface& surface, int x, int y) const;
 
  private:
-  BmpFile(FileBytes file, const BmpLayout& layout) : file_(std::move(file)), layout_(layout) {}
+  BmpFile(WholeFile file, const BmpLayout& layout) : file_(std::move(file)), layout_(layout) {}
 
-  FileBytes file_;
+  WholeFile file_;
   BmpLayout layout_;
 };
 
@@ -68,7 +69,7 @@ void stretch_bitmap_to_surface(Surface& surface, const Bitmap& bitmap);
 // stretched over the whole surface, any other is copied 1:1 at (0, 0) and leaves the rest
 // of the surface as it was. False when the file is missing or refused; the surface is then
 // untouched. The caller restores a lost surface first: this writes pixels regardless.
-bool load_bmp_file_onto_surface(const std::string& path, Surface& surface);
+bool load_bmp_file_onto_surface(const std::string& name, Surface& surface);
 
 // The same placement for a file already in memory.
 bool place_bmp_onto_surface(const std::uint8_t* data, std::size_t size, Surface& surface);

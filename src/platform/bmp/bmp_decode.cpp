@@ -4,7 +4,6 @@
 #include "platform/bmp/bmp_layout.h"
 #include "platform/bmp/bmp_rle.h"
 #include "platform/bmp/bmp_rows.h"
-#include "platform/bmp/file_bytes.h"
 
 namespace platform {
 namespace {
@@ -40,8 +39,8 @@ std::optional<Bitmap> decode_bmp(const std::uint8_t* data, std::size_t size) {
   return decode_layout(*layout, data, size);
 }
 
-std::optional<Bitmap> load_bmp_file(const std::string& path) {
-  const auto file = FileBytes::open(path);
+std::optional<Bitmap> load_bmp_file(const std::string& name) {
+  const auto file = WholeFile::read(name);
   if (!file) return std::nullopt;
   return decode_bmp(file->data(), file->size());
 }
@@ -63,8 +62,8 @@ bool place_bmp_onto_surface(const std::uint8_t* data, std::size_t size, Surface&
   return true;
 }
 
-bool load_bmp_file_onto_surface(const std::string& path, Surface& surface) {
-  const auto file = FileBytes::open(path);
+bool load_bmp_file_onto_surface(const std::string& name, Surface& surface) {
+  const auto file = WholeFile::read(name);
   return file && place_bmp_onto_surface(file->data(), file->size(), surface);
 }
 

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-std::optional<BmpFile> BmpFile::open(const std::string& path) {
-  auto file = FileBytes::open(path);
+std::optional<BmpFile> BmpFile::open(const std::string& name) {
+  auto file = WholeFile::read(name);
   if (!file) return std::nullopt;
   const auto layout = read_bmp_layout(file->data(), file->size());
   if (!layout) return std::nullopt;

@@ -4,7 +4,7 @@
 #include <bit>
 
 #include "platform/bmp/bmp.h"
-#include "platform/bmp/le_reader.h"
+#include "platform/files/le_reader.h"
 
 namespace platform {
 namespace {

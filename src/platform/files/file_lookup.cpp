@@ -14,6 +14,12 @@ bool exists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
+// Windows' file functions refused folders: a name that ends at a folder names no file.
+bool is_folder(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 bool same_ignoring_case(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -83,9 +89,8 @@ std::optional<std::string> resolve_components(const SplitName& split, std::size_
   return path;
 }
 
-}  // namespace
-
-std::optional<std::string> find_file(const std::string& windows_name) {
+// The entry, file or folder, a Windows name refers to.
+std::optional<std::string> find_entry(const std::string& windows_name) {
   if (windows_name.empty()) return std::nullopt;
   if (exists(windows_name)) return windows_name;
   const SplitName split = split_windows_name(windows_name);
@@ -93,8 +98,17 @@ std::optional<std::string> find_file(const std::string& windows_name) {
   return resolve_components(split, split.components.size());
 }
 
+}  // namespace
+
+std::optional<std::string> find_file(const std::string& windows_name) {
+  auto path = find_entry(windows_name);
+  if (path && is_folder(*path)) return std::nullopt;
+  return path;
+}
+
 std::string path_for_writing(const std::string& windows_name) {
-  if (const auto found = find_file(windows_name)) return *found;
+  // A folder of that name stays the target, so the write fails as it did on Windows.
+  if (const auto found = find_entry(windows_name)) return *found;
   const SplitName split = split_windows_name(windows_name);
   if (split.components.empty()) return windows_name;
   const std::string& last = split.components.back();

@@ -10,11 +10,13 @@ namespace platform {
 // name with backslashes as folder separators and a drive letter dropped (the rest resolves from
 // the working directory), each path component matched regardless of ASCII letter case. When
 // several entries match a component, the exact spelling wins, then the first in byte order.
+// "A folder is never a file" (docs/FAITHFULNESS.md): a name that ends at one is not found.
 std::optional<std::string> find_file(const std::string& windows_name);
 
-// Where writing a Windows name should go: the existing file find_file finds, or else the
-// folder part resolved as find_file does with the last component kept as built. When the
-// folder does not exist either, the name with separators converted (opening it then fails).
+// Where writing a Windows name should go: the entry it names if there is one (a folder stays
+// the target, so writing fails), or else the folder part resolved as find_file does with the
+// last component kept as built. When the folder does not exist either, the name with
+// separators converted (opening it then fails).
 std::string path_for_writing(const std::string& windows_name);
 
 }  // namespace platform

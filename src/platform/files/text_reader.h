@@ -1,6 +1,7 @@
 #pragma once
 // Line reading with the meaning Windows text mode gave it: CR LF reads as LF (a lone CR stays
-// a character), and a read at the end of the file leaves the caller's buffer untouched.
+// a character), the first Ctrl-Z ends the file (DOS-era editors wrote one at the end), and a
+// read at the end of the file leaves the caller's buffer untouched.
 #include <cstdio>
 #include <string>
 
@@ -8,7 +9,7 @@ namespace platform {
 
 class TextReader {
  public:
-  // Opens a file found with find_file; is_open() tells whether that worked.
+  // Opens the file find_file finds (never a folder); is_open() tells whether that worked.
   explicit TextReader(const std::string& windows_name);
   ~TextReader();
   TextReader(const TextReader&) = delete;
@@ -23,8 +24,11 @@ class TextReader {
   bool error() const { return error_; }
 
  private:
+  int next_character();
+
   std::FILE* file_ = nullptr;
   bool error_ = false;
+  bool ended_ = false;
 };
 
 }  // namespace platform

@@ -28,6 +28,7 @@ struct Refusals {
 Refusals refusals;
 headless::DisplayRecord record;
 int offscreen_asked = 0;
+std::function<void(const Surface&)> present_observer;
 
 bool offscreen_refused(int nth) {
   const std::vector<int>& refused = refusals.offscreen_surfaces;
@@ -56,6 +57,8 @@ void refuse_offscreen_surface(int nth) { refusals.offscreen_surfaces.push_back(n
 void reset_refusals() { refusals = Refusals{}; }
 
 DisplayRecord display_record() { return record; }
+
+void observe_presents(std::function<void(const Surface& primary)> observer) { present_observer = std::move(observer); }
 
 }  // namespace headless
 
@@ -116,6 +119,9 @@ bool backend_grant_surface(SurfaceRole role) {
 
 bool backend_grant_text_context(const Surface&) { return !refusals.text_context; }
 
-void backend_present(const Surface&) { ++record.presents; }
+void backend_present(const Surface& primary) {
+  ++record.presents;
+  if (present_observer) present_observer(primary);
+}
 
 }  // namespace platform

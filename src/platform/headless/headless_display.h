@@ -1,7 +1,10 @@
 #pragma once
 // Controls and records of the headless display, for tests and the script runner. The
 // program never sees these: to it the headless display is just a display.
+#include <functional>
 #include <vector>
+
+#include "platform/display/surface.h"
 
 namespace platform::headless {
 
@@ -41,5 +44,9 @@ struct DisplayRecord {
 };
 
 DisplayRecord display_record();
+
+// Called with the primary surface at every present from now on (null: no longer), so a test
+// can see the frames a transition shows on its way.
+void observe_presents(std::function<void(const Surface& primary)> observer);
 
 }  // namespace platform::headless

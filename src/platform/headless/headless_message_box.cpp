@@ -22,7 +22,7 @@ void clear_message_boxes() { shown.clear(); }
 }  // namespace headless
 
 void message_box(const std::string& caption, const std::string& text) {
-  shown.push_back({caption, text});
+  shown.push_back({caption, text, headless::display_record()});
   std::fprintf(stderr, "[%s] %s\n", utf8_of_windows_1252(caption).c_str(),
                utf8_of_windows_1252(text).c_str());
 }

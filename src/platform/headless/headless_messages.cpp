@@ -64,6 +64,7 @@ struct LineDelivery {
     post_input(WM_ACTIVATE, focus.active ? WA_ACTIVE : WA_INACTIVE);
   }
   void operator()(const CloseLine&) const { post_input(WM_CLOSE, 0); }
+  void operator()(const MouseLostLine&) const { mouse_input_lost(); }
 };
 
 // The program is idle: the clock runs to the next timer tick inside the span (which wakes

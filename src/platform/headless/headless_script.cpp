@@ -132,6 +132,11 @@ Outcome parse_close(const std::vector<std::string_view>& words) {
   return CloseLine{};
 }
 
+Outcome parse_lose_mouse(const std::vector<std::string_view>& words) {
+  if (!words.empty()) return std::string("lose-mouse takes nothing after it");
+  return MouseLostLine{};
+}
+
 Outcome parse_command(std::string_view line, ShotFolder shots) {
   const std::size_t start = line.find_first_not_of(blanks);
   const std::string_view rest_of_line = line.substr(start);
@@ -148,6 +153,7 @@ Outcome parse_command(std::string_view line, ShotFolder shots) {
   if (command == "shot") return parse_shot(words, shots);
   if (command == "focus") return parse_focus(words);
   if (command == "close") return parse_close(words);
+  if (command == "lose-mouse") return parse_lose_mouse(words);
   return "unknown command \"" + std::string(command) + "\"";
 }
 

@@ -39,9 +39,11 @@ struct FocusLine {
 };
 // A close request, as Alt+F4 gives.
 struct CloseLine {};
+// Another application takes the mouse: the device's next read reports its input lost.
+struct MouseLostLine {};
 
 using ScriptCommand = std::variant<MoveLine, ClickLine, KeyLine, CharactersLine, WaitLine,
-                                   ShotLine, FocusLine, CloseLine>;
+                                   ShotLine, FocusLine, CloseLine, MouseLostLine>;
 
 struct ScriptLine {
   int line_number = 0;

@@ -7,9 +7,6 @@
 
 namespace platform {
 
-// Whether the window exists and can take messages: created and not yet destroyed.
-bool is_live_window(Window* window);
-
 // Marks every timer with a tick due by `now` as having one waiting, dropping ticks that fall
 // due while one waits; true when any timer has a tick waiting.
 bool collect_timer_ticks(std::int64_t now);

@@ -48,6 +48,9 @@ using WindowProcedure = std::intptr_t (*)(Window* window, std::uint32_t message,
                                           std::uintptr_t first_parameter,
                                           std::intptr_t second_parameter);
 
+// Whether the window exists and can take messages: created and not yet destroyed.
+bool is_live_window(Window* window);
+
 // The procedure every window's messages go to; null: messages are taken but go nowhere.
 void register_window_procedure(WindowProcedure procedure);
 

@@ -1,15 +1,14 @@
 #include "platform/text/glyph_table.h"
 
-#include <algorithm>
-#include <array>
+#include <string_view>
 
-#include "platform/text/byte_reader.h"
+#include "platform/files/le_reader.h"
 
 namespace platform {
 
 namespace {
 
-constexpr std::array<std::uint8_t, 4> magic = {'R', 'Z', 'G', 'T'};
+constexpr std::string_view magic = "RZGT";
 // Larger glyphs are no font the program draws: a table holding one is damaged.
 constexpr std::uint32_t largest_glyph_side = 256;
 
@@ -23,14 +22,14 @@ void put_i32(std::vector<std::uint8_t>& out, std::int32_t signed_value) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-bool read_i32(ByteReader& in, int& value) {
+bool read_i32(LeReader& in, int& value) {
   std::uint32_t raw = 0;
   if (!in.read_u32(raw)) return false;
   value = static_cast<std::int32_t>(raw);
   return true;
 }
 
-bool read_glyph(ByteReader& in, GlyphBitmap& glyph) {
+bool read_glyph(LeReader& in, GlyphBitmap& glyph) {
   std::uint16_t width = 0, height = 0;
   if (!read_i32(in, glyph.left) || !read_i32(in, glyph.top) || !in.read_u16(width) || !in.read_u16(height))
     return false;
@@ -43,7 +42,7 @@ bool read_glyph(ByteReader& in, GlyphBitmap& glyph) {
   return true;
 }
 
-bool read_set(ByteReader& in, GlyphSet& set) {
+bool read_set(LeReader& in, GlyphSet& set) {
   if (!read_i32(in, set.line_height) || !read_i32(in, set.ascent) || !read_i32(in, set.advance)) return false;
   for (GlyphBitmap& glyph : set.glyphs)
     if (!read_glyph(in, glyph)) return false;
@@ -70,9 +69,8 @@ std::vector<std::uint8_t> write_glyph_table(std::span<const GlyphSet, glyph_tabl
 }
 
 std::optional<GlyphSet> read_glyph_table(std::span<const std::uint8_t> table, FontId font) {
-  ByteReader in(table);
-  std::span<const std::uint8_t> start;
-  if (!in.read_bytes(magic.size(), start) || !std::equal(magic.begin(), magic.end(), start.begin())) return std::nullopt;
+  LeReader in(table);
+  if (!in.holds_text(0, magic) || !in.seek(magic.size())) return std::nullopt;
   GlyphSet set;
   for (int index = 0; index < glyph_table_fonts; ++index) {
     if (!read_set(in, set)) return std::nullopt;

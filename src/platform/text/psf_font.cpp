@@ -1,6 +1,6 @@
 #include "platform/text/psf_font.h"
 
-#include "platform/text/byte_reader.h"
+#include "platform/files/le_reader.h"
 #include "platform/text/gzip_inflate.h"
 
 namespace platform {
@@ -23,7 +23,7 @@ constexpr std::uint32_t psf2_header_size = 32;
 constexpr std::uint8_t psf2_separator = 0xFF;
 constexpr std::uint8_t psf2_sequence_start = 0xFE;
 
-bool read_glyphs(ByteReader& reader, PsfFont& font) {
+bool read_glyphs(LeReader& reader, PsfFont& font) {
   const std::size_t size =
       static_cast<std::size_t>(font.glyph_count) * font.height * font.bytes_per_row;
   std::span<const std::uint8_t> bytes;
@@ -36,7 +36,7 @@ void map_character(PsfFont& font, char32_t c, int glyph) { font.glyph_of.try_emp
 
 // Version 1 table: per glyph, 16-bit code points up to 0xFFFF; after 0xFFFE come combining
 // sequences, which a single byte never draws. A table cut short keeps what it holds.
-void read_psf1_table(ByteReader& reader, PsfFont& font) {
+void read_psf1_table(LeReader& reader, PsfFont& font) {
   int glyph = 0;
   bool in_sequence = false;
   std::uint16_t value = 0;
@@ -52,7 +52,7 @@ void read_psf1_table(ByteReader& reader, PsfFont& font) {
   }
 }
 
-std::optional<PsfFont> load_psf1(ByteReader& reader) {
+std::optional<PsfFont> load_psf1(LeReader& reader) {
   std::uint16_t magic = 0;
   std::uint8_t mode = 0, char_size = 0;
   if (!reader.read_u16(magic) || magic != psf1_magic) return std::nullopt;
@@ -70,7 +70,7 @@ std::optional<PsfFont> load_psf1(ByteReader& reader) {
 }
 
 // Decodes one UTF-8 character; false (and one byte consumed) for a malformed one.
-bool read_utf8(ByteReader& reader, std::uint8_t first, char32_t& c) {
+bool read_utf8(LeReader& reader, std::uint8_t first, char32_t& c) {
   int extra = 0;
   if (first < 0x80) {
     c = first;
@@ -101,7 +101,7 @@ bool read_utf8(ByteReader& reader, std::uint8_t first, char32_t& c) {
 }
 
 // Version 2 table: per glyph, UTF-8 characters up to 0xFF; after 0xFE come sequences.
-void read_psf2_table(ByteReader& reader, PsfFont& font) {
+void read_psf2_table(LeReader& reader, PsfFont& font) {
   int glyph = 0;
   bool in_sequence = false;
   std::uint8_t byte = 0;
@@ -118,7 +118,7 @@ void read_psf2_table(ByteReader& reader, PsfFont& font) {
   }
 }
 
-std::optional<PsfFont> load_psf2(ByteReader& reader) {
+std::optional<PsfFont> load_psf2(LeReader& reader) {
   std::uint32_t magic = 0, version = 0, header_size = 0, flags = 0;
   std::uint32_t count = 0, char_size = 0, height = 0, width = 0;
   if (!reader.read_u32(magic) || magic != psf2_magic) return std::nullopt;
@@ -168,7 +168,7 @@ std::optional<PsfFont> load_psf(std::span<const std::uint8_t> file) {
     if (!inflated || is_gzip(*inflated)) return std::nullopt;
     return load_psf(*inflated);
   }
-  ByteReader reader(file);
+  LeReader reader(file);
   if (auto font = load_psf1(reader)) return font;
   reader.seek(0);
   return load_psf2(reader);

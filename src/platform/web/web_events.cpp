@@ -10,6 +10,7 @@
 
 #include "platform/clock/clock.h"
 #include "platform/headless/headless_script.h"
+#include "platform/input/mouse_device.h"
 #include "platform/messages/message_backend.h"
 #include "platform/messages/message_wait.h"
 #include "platform/messages/timers.h"
@@ -50,6 +51,7 @@ struct LineDelivery {
     web::post_to_window(WM_ACTIVATE, focus.active ? WA_ACTIVE : WA_INACTIVE);
   }
   void operator()(const CloseLine&) const { web::post_to_window(WM_CLOSE, 0); }
+  void operator()(const MouseLostLine&) const { mouse_input_lost(); }
 };
 
 // Delivers the script's next line, or its closing request once it has run out; false when the

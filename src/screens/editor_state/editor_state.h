@@ -1,9 +1,15 @@
 #pragma once
-// The editor's variables. A leaf record without includes of its own, so that the book's file
-// operations (a layer below the screens) can reset it.
+// The editor's and the reader view's variables. A leaf record without includes of its own,
+// so that the book's file operations (a layer below the screens) can reset it.
 
 inline constexpr int entry_text_size = 82;
 inline constexpr unsigned char entry_limit_before_startup = 56;
+inline constexpr unsigned char entry_limit_at_startup = 17;
+
+// The navigation bar's rectangle as the last page display drew it.
+struct NavBar {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
 
 struct EditorState {
   int editor_on = 0;               // 1 while the editor is switched on
@@ -21,6 +27,9 @@ struct EditorState {
   // The result of the last reader-menu visit or navigation-bar hit; the position readout
   // shows it while the author switch is on.
   int menu_choice = 0;
+  // 1 once the title screen has been clicked away; key presses do nothing before.
+  int keys_enabled = 0;
+  NavBar nav_bar;
 };
 
 extern EditorState editor;

@@ -4,13 +4,13 @@
 #include <climits>
 #include <functional>
 
-#include "bmp_builder.h"
+#include "support/bmp_writer.h"
 #include "platform/bmp/bmp.h"
 
 namespace {
 
-using bmp_test::BmpFile;
-using bmp_test::stored_rows;
+using test_support::BmpFile;
+using test_support::stored_rows;
 using Pixels = std::vector<std::uint32_t>;
 
 constexpr std::uint32_t rle8 = 1, rle4 = 2, bitfields = 3;

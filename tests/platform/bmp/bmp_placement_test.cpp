@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstring>
 
-#include "bmp_builder.h"
+#include "support/bmp_writer.h"
 #include "platform/bmp/bmp.h"
 #include "support/temp_dir.h"
 
@@ -121,10 +121,10 @@ TEST(BmpStretch, EnlargesAndShrinksByTakingTheNearestSourcePixel) {
 }
 
 std::string position_file(int width, int height) {
-  bmp_test::BmpFile file;
+  test_support::BmpFile file;
   file.width = width;
   file.height = height;
-  file.pixel_data = bmp_test::stored_rows(width, height, 24, position_colour);
+  file.pixel_data = test_support::stored_rows(width, height, 24, position_colour);
   return file.text();
 }
 
@@ -157,14 +157,14 @@ TEST_F(BmpLoadOntoSurface, LargerPicturesAreStretchedOverTheWholeSurface) {
 }
 
 TEST_F(BmpLoadOntoSurface, Rgb565TargetAndRunLengthPictures) {
-  bmp_test::BmpFile rgb;
+  test_support::BmpFile rgb;
   rgb.width = 2;
   rgb.pixel_data = {0x0F, 0x7F, 0xFF, 0xFF, 0x04, 0x08, 0, 0};
   auto s565 = platform::make_surface(2, 1, PixelFormat::rgb565);
   ASSERT_TRUE(platform::load_bmp_file_onto_surface(file("rgb.bmp", rgb.text()), s565));
   EXPECT_EQ(rgb565_pixels(s565), truncated_565);
 
-  bmp_test::BmpFile rle;
+  test_support::BmpFile rle;
   rle.width = 3;
   rle.height = 2;
   rle.bits = 8;

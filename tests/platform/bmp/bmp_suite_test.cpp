@@ -8,10 +8,13 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
+#include <regex>
 #include <set>
+#include <sstream>
 
 #include "platform/bmp/bmp.h"
-#include "png_reference.h"
+#include "support/png_file.h"
 #include "support/shared_material.h"
 
 namespace {
@@ -38,8 +41,30 @@ std::optional<Bitmap> decode_suite_file(const std::string& name) {
   return platform::decode_bmp(bytes.data(), bytes.size());
 }
 
+// "g/pal1.bmp" -> reference image files named beside it in the suite's page (PNG only).
+std::map<std::string, std::vector<std::string>> read_reference_map(const std::string& html_path) {
+  std::ifstream in(html_path);
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string page = text.str();
+  // Each picture's references come as <img> tags just before the tag of the BMP itself.
+  static const std::regex img_src("<img[^>]*src=\"([^\"]+)\"");
+  std::map<std::string, std::vector<std::string>> map;
+  std::vector<std::string> pending;
+  for (std::sregex_iterator it(page.begin(), page.end(), img_src), end; it != end; ++it) {
+    const std::string src = (*it)[1];
+    if (src.rfind("../", 0) == 0) {
+      map[src.substr(3)] = pending;
+      pending.clear();
+    } else if (src.size() > 4 && src.substr(src.size() - 4) == ".png") {
+      pending.push_back(src);
+    }
+  }
+  return map;
+}
+
 const std::map<std::string, std::vector<std::string>>& reference_map() {
-  static const auto map = bmp_test::read_reference_map(test_support::shared_path("bmpsuite/html/bmpsuite.html"));
+  static const auto map = read_reference_map(test_support::shared_path("bmpsuite/html/bmpsuite.html"));
   return map;
 }
 
@@ -57,7 +82,7 @@ std::optional<int> difference_to_references(const std::string& name, const Bitma
   const auto refs = reference_map().find(name);
   if (refs == reference_map().end()) return best;
   for (const std::string& ref : refs->second) {
-    const auto image = bmp_test::read_png(test_support::shared_path("bmpsuite/html/" + ref));
+    const auto image = test_support::read_png(test_support::shared_path("bmpsuite/html/" + ref));
     if (!image || image->width != bitmap.width || image->height != bitmap.height) continue;
     int worst = 0;
     for (std::size_t i = 0; i < image->pixels.size(); ++i)

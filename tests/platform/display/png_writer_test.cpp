@@ -1,12 +1,12 @@
 #include "platform/display/png_writer.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
+#include "support/png_file.h"
 #include "support/temp_dir.h"
 #include "surface_painting.h"
 
@@ -16,31 +16,16 @@ using platform::PixelFormat;
 using platform::Rgb;
 using platform::Surface;
 
-struct ReadBack {
-  bool ok = false;
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> rgb;
+// The written file, which must already be 8-bit RGB, not something libpng converts.
+test_support::PngImage read_back(const std::string& path) {
+  auto image = test_support::read_png(path);
+  EXPECT_TRUE(image && image->stored_as_rgb8);
+  return image.value_or(test_support::PngImage{});
+}
 
-  Rgb at(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
-  }
-};
-
-ReadBack read_png(const std::string& path) {
-  ReadBack out;
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return out;
-  // The written file must already be 8-bit RGB, not something libpng converted.
-  const bool rgb8 = image.format == PNG_FORMAT_RGB;
-  out.width = static_cast<int>(image.width);
-  out.height = static_cast<int>(image.height);
-  out.rgb.resize(PNG_IMAGE_SIZE(image));
-  out.ok = png_image_finish_read(&image, nullptr, out.rgb.data(), 0, nullptr) != 0 && rgb8;
-  png_image_free(&image);
-  return out;
+Rgb at(const test_support::PngImage& image, int x, int y) {
+  const std::uint32_t v = image.at(x, y);
+  return {static_cast<int>(v >> 16), static_cast<int>(v >> 8 & 255), static_cast<int>(v & 255)};
 }
 
 TEST(PngWriter, ScreenIsWrittenAsRgbAndReadsBackPixelForPixel) {
@@ -50,12 +35,11 @@ TEST(PngWriter, ScreenIsWrittenAsRgbAndReadsBackPixelForPixel) {
   const std::string path = dir.file("screen.png");
   ASSERT_TRUE(platform::write_png(screen, path));
 
-  const ReadBack back = read_png(path);
-  ASSERT_TRUE(back.ok);
-  EXPECT_EQ(back.width, platform::screen_width);
-  EXPECT_EQ(back.height, platform::screen_height);
+  const auto back = read_back(path);
+  ASSERT_EQ(back.width, platform::screen_width);
+  ASSERT_EQ(back.height, platform::screen_height);
   for (const auto& [x, y] : {std::pair{0, 0}, {1023, 0}, {0, 767}, {1023, 767}, {517, 301}})
-    EXPECT_EQ(back.at(x, y), display_test::pattern_colour(x, y)) << x << "," << y;
+    EXPECT_EQ(at(back, x, y), display_test::pattern_colour(x, y)) << x << "," << y;
 }
 
 TEST(PngWriter, SixteenBitPixelsWidenByBitReplication) {
@@ -67,12 +51,12 @@ TEST(PngWriter, SixteenBitPixelsWidenByBitReplication) {
   const std::string path = dir.file("small.png");
   ASSERT_TRUE(platform::write_png(s, path));
 
-  const ReadBack back = read_png(path);
-  ASSERT_TRUE(back.ok);
-  EXPECT_EQ(back.at(0, 0), (Rgb{255, 255, 255}));
-  EXPECT_EQ(back.at(1, 0), (Rgb{0x84, 0x82, 0x08}));
-  EXPECT_EQ(back.at(2, 1), (Rgb{0xFF, 0, 0}));
-  EXPECT_EQ(back.at(0, 1), (Rgb{0, 0, 0}));
+  const auto back = read_back(path);
+  ASSERT_EQ(back.width, 3);
+  EXPECT_EQ(at(back, 0, 0), (Rgb{255, 255, 255}));
+  EXPECT_EQ(at(back, 1, 0), (Rgb{0x84, 0x82, 0x08}));
+  EXPECT_EQ(at(back, 2, 1), (Rgb{0xFF, 0, 0}));
+  EXPECT_EQ(at(back, 0, 1), (Rgb{0, 0, 0}));
 }
 
 TEST(PngWriter, FailureIsReportedAndLeavesNoFile) {

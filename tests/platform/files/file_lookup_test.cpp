@@ -53,3 +53,13 @@ TEST(FileLookup, WritingReplacesTheFoundFileOrKeepsTheBuiltName) {
   EXPECT_EQ(path_for_writing("BUCH\\Neu.Dat"), "Buch/Neu.Dat");
   EXPECT_EQ(path_for_writing("fehlt\\neu.dat"), "fehlt/neu.dat");
 }
+
+TEST(FileLookup, AFolderIsNeverAFile) {
+  TempDir dir;
+  dir.write("buch/acst1.DAT/inhalt", "x");
+  ScopedWorkingDir cwd(dir.path());
+  EXPECT_FALSE(find_file("buch/acst1.DAT"));
+  EXPECT_FALSE(find_file("BUCH\\ACST1.DAT"));
+  EXPECT_FALSE(find_file("buch"));
+  EXPECT_EQ(find_file("BUCH\\acst1.dat\\INHALT"), "buch/acst1.DAT/inhalt");
+}

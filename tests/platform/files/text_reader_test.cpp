@@ -55,14 +55,34 @@ TEST(TextReader, LongLinesContinueAsTheNextRead) {
   EXPECT_EQ(next(reader, 5), "\n");
 }
 
-TEST(TextReader, MissingFileAndReadErrors) {
+TEST(TextReader, TheFirstCtrlZEndsTheFile) {
+  TempDir dir;
+  dir.write("t.txt", "eins\r\nzw\x1A" "ei\ndrei\n");
+  dir.write("u.txt", "nur\r\x1A");
+  ScopedWorkingDir cwd(dir.path());
+  TextReader reader("t.txt");
+  EXPECT_EQ(next(reader), "eins\n");
+  EXPECT_EQ(next(reader), "zw");
+  EXPECT_EQ(next(reader), "<end>");
+  EXPECT_EQ(next(reader), "<end>");
+  TextReader cr("u.txt");
+  EXPECT_EQ(next(cr), "nur\r");
+  EXPECT_EQ(next(cr), "<end>");
+  EXPECT_FALSE(cr.error());
+}
+
+TEST(TextReader, MissingFilesAndFoldersDoNotOpenAndReadErrorsShow) {
   TempDir dir;
   std::filesystem::create_directory(dir.path() / "ordner");
+  // A file every read of which fails.
+  std::filesystem::create_symlink("/proc/self/mem", dir.path() / "kaputt");
   ScopedWorkingDir cwd(dir.path());
   EXPECT_FALSE(TextReader("fehlt.txt").is_open());
-  TextReader folder("ordner");  // opens, but reading a folder fails
-  ASSERT_TRUE(folder.is_open());
+  EXPECT_FALSE(TextReader("ordner").is_open());
+  EXPECT_FALSE(TextReader("ORDNER").is_open());
+  TextReader broken("kaputt");
+  ASSERT_TRUE(broken.is_open());
   char buffer[8];
-  EXPECT_FALSE(folder.read_line(buffer, sizeof buffer));
-  EXPECT_TRUE(folder.error());
+  EXPECT_FALSE(broken.read_line(buffer, sizeof buffer));
+  EXPECT_TRUE(broken.error());
 }

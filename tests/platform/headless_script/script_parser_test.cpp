@@ -70,7 +70,7 @@ TEST(ScriptCommands, TypedTextBecomesWindows1252Codes) {
   EXPECT_EQ(only_command<CharactersLine>("type  a b ").codes, " a b ");
 }
 
-TEST(ScriptCommands, TimeShotsFocusAndClose) {
+TEST(ScriptCommands, TimeShotsFocusCloseAndALostMouse) {
   EXPECT_EQ(only_command<WaitLine>("wait 2500").ms, 2500);
   EXPECT_EQ(only_command<WaitLine>("wait 0").ms, 0);
   EXPECT_EQ(only_command<WaitLine>("wait 86400000").ms, longest_wait_ms);
@@ -78,6 +78,7 @@ TEST(ScriptCommands, TimeShotsFocusAndClose) {
   EXPECT_FALSE(only_command<FocusLine>("focus 0").active);
   EXPECT_TRUE(only_command<FocusLine>("focus 1").active);
   only_command<CloseLine>("close");
+  only_command<MouseLostLine>("lose-mouse");
 }
 
 TEST(ScriptLayout, SkipsBlankAndCommentLinesAndCountsEveryLine) {
@@ -121,6 +122,7 @@ TEST(BadLines, WrongArgumentsForEveryCommand) {
       "type ",       "wait",        "wait -1",       "wait 86400001", "wait 1s",
       "shot",        "shot a b",    "shot ../x",     "shot a/b",      "focus",
       "focus 2",     "focus yes",   "close now",     "Left",          "MOVE 1 1",
+      "lose-mouse 1",
   };
   for (const char* line : bad) EXPECT_FALSE(only_problem(line, 1).empty()) << line;
 }

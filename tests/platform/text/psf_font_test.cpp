@@ -7,20 +7,15 @@
 #include <vector>
 
 #include "platform/text/embedded_font_files.h"
+#include "support/le_bytes.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using platform::load_psf;
 
-void put_u16(Bytes& b, std::uint16_t v) {
-  b.push_back(v & 0xFF);
-  b.push_back(v >> 8);
-}
-
-void put_u32(Bytes& b, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) b.push_back((v >> (8 * i)) & 0xFF);
-}
+void put_u16(Bytes& b, std::uint16_t v) { test_support::append_le(b, v, 2); }
+void put_u32(Bytes& b, std::uint32_t v) { test_support::append_le(b, v, 4); }
 
 // Version 1, 256 glyphs of 8 x 4; glyph g's rows are g, 0, 0, 0x81.
 Bytes psf1_font(bool with_table) {

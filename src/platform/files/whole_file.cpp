@@ -1,4 +1,4 @@
-#include "platform/bmp/file_bytes.h"
+#include "platform/files/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -7,11 +7,13 @@
 
 #include <cerrno>
 
+#include "platform/files/file_lookup.h"
+
 namespace platform {
 namespace {
 
 // The whole file, or nullopt when it ends early or a read fails.
-std::optional<std::vector<std::uint8_t>> read_whole(int fd, std::size_t size) {
+std::optional<std::vector<std::uint8_t>> read_all(int fd, std::size_t size) {
   std::vector<std::uint8_t> bytes(size);
   std::size_t done = 0;
   while (done < size) {
@@ -23,35 +25,48 @@ std::optional<std::vector<std::uint8_t>> read_whole(int fd, std::size_t size) {
   return bytes;
 }
 
+int open_found(const std::string& windows_name) {
+  const auto path = find_file(windows_name);
+  return path ? ::open(path->c_str(), O_RDONLY | O_CLOEXEC) : -1;
+}
+
 }  // namespace
 
-std::optional<FileBytes> FileBytes::open(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::optional<WholeFile> WholeFile::read(const std::string& windows_name) {
+  const int fd = open_found(windows_name);
   if (fd < 0) return std::nullopt;
   struct stat info {};
-  std::optional<FileBytes> result;
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+  std::optional<WholeFile> result;
+  if (::fstat(fd, &info) == 0 && info.st_size >= 0) {
     const auto size = static_cast<std::size_t>(info.st_size);
     if (size <= largest_read_file) {
-      if (auto bytes = read_whole(fd, size)) result.emplace(FileBytes(std::move(*bytes)));
+      if (auto bytes = read_all(fd, size)) result.emplace(WholeFile(std::move(*bytes)));
     } else {
       // Populating up front costs one call instead of a page fault per 4 KiB.
       void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-      if (mapped != MAP_FAILED) result.emplace(FileBytes(static_cast<const std::uint8_t*>(mapped), size));
+      if (mapped != MAP_FAILED) result.emplace(WholeFile(static_cast<const std::uint8_t*>(mapped), size));
     }
   }
   ::close(fd);
   return result;
 }
 
-FileBytes::FileBytes(FileBytes&& other) noexcept
+WholeFile::WholeFile(WholeFile&& other) noexcept
     : read_(std::move(other.read_)), data_(other.data_), size_(other.size_), mapped_(other.mapped_) {
+  if (!mapped_) data_ = read_.data();
   other.data_ = nullptr;
   other.size_ = 0;
 }
 
-FileBytes::~FileBytes() {
+WholeFile::~WholeFile() {
   if (mapped_ && data_) ::munmap(const_cast<std::uint8_t*>(data_), size_);
+}
+
+bool file_opens_for_reading(const std::string& windows_name) {
+  const int fd = open_found(windows_name);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
 }
 
 }  // namespace platform
