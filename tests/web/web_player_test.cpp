@@ -1,14 +1,11 @@
 // The web player in headless Chromium, driven by the same scripts as rozeva-headless: its canvas
 // must show exactly rozeva-headless's shots, also where a book's pictures are missing, and its
-// saves must survive a reload. rozeva-web refuses a folder it cannot pack, naming the file.
+// saves must survive a reload.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <map>
 #include <memory>
 #include <regex>
 #include <string>
@@ -19,6 +16,7 @@
 #include "screen_shots.h"
 #include "script_builder.h"
 #include "support/temp_dir.h"
+#include "web_files.h"
 #include "x_session.h"
 
 namespace {
@@ -26,37 +24,14 @@ namespace {
 namespace fs = std::filesystem;
 using reader_test::Script;
 using x_session::Child;
+using web_test::base64_of;
+using web_test::read_file;
 
 constexpr auto run_limit = std::chrono::seconds(120);
 constexpr int blink_ms = 800;
 constexpr int toolbar_y = 740;
 
 int toolbar_x(int mode) { return (mode - 1) * 50 + 25; }
-
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string base64_of(const std::string& bytes) {
-  static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string out;
-  std::size_t i = 0;
-  for (; i + 2 < bytes.size(); i += 3) {
-    const unsigned group = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1]) << 8 |
-                           static_cast<unsigned char>(bytes[i + 2]);
-    for (int shift = 18; shift >= 0; shift -= 6) out += digits[group >> shift & 63];
-  }
-  if (i < bytes.size()) {
-    const bool two = i + 1 < bytes.size();
-    const unsigned group = static_cast<unsigned char>(bytes[i]) << 16 | (two ? static_cast<unsigned char>(bytes[i + 1]) << 8 : 0);
-    out += digits[group >> 18 & 63];
-    out += digits[group >> 12 & 63];
-    out += two ? digits[group >> 6 & 63] : '=';
-    out += '=';
-  }
-  return out;
-}
 
 // One field of the driver's JSON report, as its raw JSON text.
 std::string field(const std::string& report, const std::string& name) {
@@ -221,67 +196,6 @@ TEST_F(WebPlayer, ABookWithAllItsFilesInOneFolderPlays) {
   reference(book, s, "flat");
   play(site, s, "flat");
   for (const std::string name : {"title", "page-1"}) expect_same("flat", name, {name});
-}
-
-}  // namespace
-
-namespace {
-
-class WebPack : public ::testing::Test {
- protected:
-  WebPack() {
-    // The packer checks the player's files are there before anything else.
-    for (const char* name : {"index.html", "rozeva.js", "rozeva-page.js", "rozeva-page.css"})
-      work_.write(std::string("player-") + name, "");
-    fs::create_directories(work_.path() / "player");
-    for (const char* name : {"index.html", "rozeva.js", "rozeva-page.js", "rozeva-page.css"})
-      fs::rename(work_.path() / (std::string("player-") + name), work_.path() / "player" / name);
-    fs::create_directories(book());
-  }
-
-  fs::path book() const { return work_.path() / "book"; }
-
-  // The packer's exit status and everything it said.
-  std::pair<int, std::string> pack() {
-    const std::string command = std::string(ROZEVA_WEB_EXE) + " --player '" + work_.file("player") + "' '" +
-                                book().string() + "' '" + work_.file("site") + "' 2>&1";
-    Child packer({"sh", "-c", command}, {}, "", true);
-    std::string said = packer.read_output();
-    return {packer.wait_for_exit(run_limit).value_or(-1), said};
-  }
-
-  test_support::TempDir work_;
-};
-
-TEST_F(WebPack, AFolderThatCannotBePackedIsRefusedNamingTheFile) {
-  auto [status, said] = pack();
-  EXPECT_EQ(status, 1);
-  EXPECT_NE(said.find((book() / "lurinf.bin").string()), std::string::npos) << said;
-
-  work_.write("book/lurinf.bin", "acs\nacb\nbsou\nbuch.dat\nA\nB\n0\n");
-  fs::create_directories(book() / "toene");
-  const fs::path pipe = book() / "toene" / "ton5.WAV";
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-  std::tie(status, said) = pack();
-  EXPECT_EQ(status, 1);
-  EXPECT_NE(said.find(pipe.string() + ": it is not a regular file"), std::string::npos) << said;
-  EXPECT_FALSE(fs::exists(work_.path() / "site" / "book.js")) << "nothing is written for a book that cannot be packed";
-
-  fs::remove(pipe);
-  const fs::path latin1 = book() / "B\xE4r.BMP";
-  std::ofstream(latin1) << "x";
-  std::tie(status, said) = pack();
-  EXPECT_EQ(status, 1);
-  EXPECT_NE(said.find("its name is not UTF-8"), std::string::npos) << said;
-
-  fs::remove(latin1);
-  std::tie(status, said) = pack();
-  EXPECT_EQ(status, 0) << said;
-  const std::string script = read_file(work_.path() / "site" / "book.js");
-  EXPECT_NE(script.find("\"title\": \"A - B\""), std::string::npos) << script;
-  EXPECT_NE(script.find("\"bookFile\": \"buch.dat\""), std::string::npos) << script;
-  EXPECT_NE(script.find("[\"lurinf.bin\", \"raw\", \"" + base64_of(read_file(book() / "lurinf.bin")) + "\"]"),
-            std::string::npos) << script;
 }
 
 }  // namespace
