@@ -71,7 +71,7 @@ double player_gz_mib() {
 std::string turn_script() {
   reader_test::Script s;
   s.left().move_to(reader_test::forward_button_x, reader_test::bar_y).shot("t0");
-  for (int i = 1; i <= turns; ++i) s.left().shot("t" + std::to_string(i));
+  for (int i = 1; i <= turns; ++i) s.left().shot(std::string("t").append(std::to_string(i)));
   return s.key("F12").text();
 }
 

@@ -87,8 +87,11 @@ std::string book_script(const std::vector<BookFile>& files, const BookDescriptio
                     ", \"files\": [\n";
   for (std::size_t i = 0; i < files.size(); ++i) {
     const auto packed = deflated(files[i].bytes);
-    out += "[" + json_string(files[i].path) + (packed ? ", \"deflate\", \"" : ", \"raw\", \"") +
-           base64(packed ? *packed : files[i].bytes) + "\"]";
+    out += '[';
+    out += json_string(files[i].path);
+    out += packed ? ", \"deflate\", \"" : ", \"raw\", \"";
+    out += base64(packed ? *packed : files[i].bytes);
+    out += "\"]";
     out += i + 1 < files.size() ? ",\n" : "\n";
   }
   return out + "]};\n";
