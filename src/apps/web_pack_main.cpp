@@ -1,5 +1,5 @@
 // rozeva-web BOOKDIR OUTDIR: writes a folder of static files that plays the book in a browser:
-// the web player (make web) and the book's files as book.js.
+// the web player (make web), and the book's files in book.js and book-files/.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -61,8 +61,14 @@ int main(int argc, char** argv) {
 
   fs::create_directories(out_dir, error);
   if (error) return fail("cannot write " + out_dir.string() + ": " + error.message());
-  if (!write_file(out_dir / "book.js", web_pack::book_script(book.files, *description)))
-    return fail("cannot write " + (out_dir / "book.js").string());
+  const web_pack::BookScripts scripts = web_pack::book_scripts(book.files, *description);
+  // A packing before this one may have left files of another book.
+  fs::remove_all(out_dir / web_pack::book_files_folder, error);
+  fs::create_directories(out_dir / web_pack::book_files_folder, error);
+  if (error) return fail("cannot write " + (out_dir / web_pack::book_files_folder).string() + ": " + error.message());
+  if (!write_file(out_dir / "book.js", scripts.book)) return fail("cannot write " + (out_dir / "book.js").string());
+  for (const auto& [name, script] : scripts.files)
+    if (!write_file(out_dir / name, script)) return fail("cannot write " + (out_dir / name).string());
   for (const char* name : player_files) {
     fs::copy_file(player / name, out_dir / name, fs::copy_options::overwrite_existing, error);
     if (error) return fail("cannot write " + (out_dir / name).string() + ": " + error.message());

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <regex>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -75,8 +77,22 @@ TEST_F(WebPack, AFolderThatCannotBePackedIsRefusedNamingTheFile) {
   const std::string script = read_file(work_.path() / "site" / "book.js");
   EXPECT_NE(script.find("\"title\": \"A - B\""), std::string::npos) << script;
   EXPECT_NE(script.find("\"bookFile\": \"buch.dat\""), std::string::npos) << script;
-  EXPECT_NE(script.find("[\"lurinf.bin\", \"raw\", \"" + base64_of(read_file(book() / "lurinf.bin")) + "\"]"),
+  EXPECT_NE(script.find("[\"lurinf.bin\", \"raw\", \"" + base64_of(read_file(book() / "lurinf.bin")) + "\", null]"),
             std::string::npos) << script;
+
+  // A file too large for book.js comes in a script of its own, loaded when it is opened.
+  std::mt19937 random(15);
+  std::string noise(100000, '\0');
+  for (char& byte : noise) byte = static_cast<char>(random());
+  work_.write("book/bild.bmp", noise);
+  std::tie(status, said) = pack();
+  ASSERT_EQ(status, 0) << said;
+  const std::string index = read_file(work_.path() / "site" / "book.js");
+  std::smatch entry;
+  ASSERT_TRUE(std::regex_search(index, entry, std::regex("\\[\"bild.bmp\", \"raw\", null, \"(book-files/[0-9]+\\.js)\"\\]")))
+      << index;
+  EXPECT_EQ(read_file(work_.path() / "site" / entry[1].str()),
+            "RozevaBook.arrive(\"bild.bmp\", \"" + base64_of(noise) + "\");\n");
 }
 
 }  // namespace

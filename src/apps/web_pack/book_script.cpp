@@ -5,10 +5,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace web_pack {
 
 namespace {
+
+// Files up to this size (encoded) ride in book.js; a script each costs the page a load.
+constexpr std::size_t largest_inline_file = 32 * 1024;
 
 constexpr char base64_digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
@@ -81,20 +86,40 @@ std::optional<std::vector<std::uint8_t>> deflated(const std::vector<std::uint8_t
 
 }  // namespace
 
-std::string book_script(const std::vector<BookFile>& files, const BookDescription& description) {
-  std::string out = "var RozevaBook = {\"id\": " + json_string(book_id(files)) + ", \"title\": " +
-                    json_string(description.title) + ", \"bookFile\": " + json_string(description.book_file) +
-                    ", \"files\": [\n";
+BookScripts book_scripts(const std::vector<BookFile>& files, const BookDescription& description) {
+  BookScripts scripts;
+  std::string& out = scripts.book;
+  out = "var RozevaBook = {\"id\": " + json_string(book_id(files)) + ", \"title\": " + json_string(description.title) +
+        ", \"bookFile\": " + json_string(description.book_file) + ", \"files\": [\n";
   for (std::size_t i = 0; i < files.size(); ++i) {
     const auto packed = deflated(files[i].bytes);
+    const std::string data = base64(packed ? *packed : files[i].bytes);
     out += '[';
     out += json_string(files[i].path);
-    out += packed ? ", \"deflate\", \"" : ", \"raw\", \"";
-    out += base64(packed ? *packed : files[i].bytes);
-    out += "\"]";
+    out += packed ? ", \"deflate\", " : ", \"raw\", ";
+    if (data.size() <= largest_inline_file) {
+      out += '"';
+      out += data;
+      out += "\", null]";
+    } else {
+      std::string name = book_files_folder;
+      name += '/';
+      name += std::to_string(i);
+      name += ".js";
+      out += "null, ";
+      out += json_string(name);
+      out += ']';
+      std::string script = "RozevaBook.arrive(";
+      script += json_string(files[i].path);
+      script += ", \"";
+      script += data;
+      script += "\");\n";
+      scripts.files.emplace_back(std::move(name), std::move(script));
+    }
     out += i + 1 < files.size() ? ",\n" : "\n";
   }
-  return out + "]};\n";
+  out += "]};\n";
+  return scripts;
 }
 
 }  // namespace web_pack

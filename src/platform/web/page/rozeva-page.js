@@ -1,7 +1,7 @@
-// The page around the web player: it puts the book (book.js) into the program's file system,
-// letterboxes and paints the frame, turns pointer, touch and keys into the program's input,
-// plays its sound, keeps its saves in the browser's storage, and can play a rozeva-headless
-// script given as the page address's #script=... for tests and bug reports.
+// The page around the web player: it puts the book (book.js, book-files/) into the program's
+// file system, letterboxes and paints the frame, turns pointer, touch and keys into the
+// program's input, plays its sound, keeps its saves in the browser's storage, and can play a
+// rozeva-headless script given as the page address's #script=... for tests and bug reports.
 'use strict';
 
 var RozevaPage = (function() {
@@ -45,8 +45,34 @@ var RozevaPage = (function() {
     return bytes;
   }
 
+  // A large file's base64 comes in a script of its own (rozeva-web), loaded when the program
+  // first opens the file: the title waits for the files it shows, not for every picture.
+  var arrived = new Map();  // path -> base64
+  RozevaBook.arrive = function(path, text) { arrived.set(path, text); };
+  function encodedBytes(entry) {
+    if (entry[2] !== null) return Promise.resolve(entry[2]);
+    return new Promise(function(done, fail) {
+      var script = document.createElement('script');
+      script.src = entry[3];
+      script.onload = function() {
+        script.remove();
+        var text = arrived.get(entry[0]);
+        arrived.delete(entry[0]);
+        if (text === undefined) fail(new Error(entry[3] + ' holds no ' + entry[0]));
+        else done(text);
+      };
+      script.onerror = function() {
+        script.remove();
+        fail(new Error(entry[3] + ' is missing'));
+      };
+      document.head.appendChild(script);
+    });
+  }
+
   function inflate(entry) {
-    var bytes = decodeBase64(entry[2]);
+    return encodedBytes(entry).then(function(text) { return unpackBytes(entry, decodeBase64(text)); });
+  }
+  function unpackBytes(entry, bytes) {
     if (entry[1] === 'raw') return Promise.resolve(bytes);
     var inflated = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate'));
     return new Response(inflated).arrayBuffer().then(function(buffer) { return new Uint8Array(buffer); });
@@ -113,17 +139,18 @@ var RozevaPage = (function() {
     if (!next.done) unpackNode(next.value).then(function() { setTimeout(unpackTheRest, 0); });
   }
 
-  function openDatabase(done) {
+  // Opened while the program loads and compiles, not after.
+  var databaseOpened = new Promise(function(done) {
     if (!window.indexedDB) return done(null);
     var request;
     try { request = indexedDB.open('rozeva', 1); } catch (e) { return done(null); }
     request.onupgradeneeded = function() { request.result.createObjectStore('files'); };
     request.onsuccess = function() { done(request.result); };
     request.onerror = function() { done(null); };
-  }
+  });
 
   function restoreSavedFiles(done) {
-    openDatabase(function(db) {
+    databaseOpened.then(function(db) {
       database = db;
       if (!db) {
         say('Dieser Browser speichert nichts: Gesichertes geht beim Schließen verloren.');
