@@ -46,3 +46,18 @@ fuzz: deps
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(BUILD_FUZZ) -j$(JOBS)
 	scripts/run-fuzz $(BUILD_FUZZ)
+
+BUILD_CLANG ?= build-clang
+
+.PHONY: build-release build-clang
+
+# Everything (program, tests, benchmarks) as a Release build, as users and packagers build it.
+build-release: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_RELEASE) -j$(JOBS)
+
+# The program alone, without tests, with clang.
+build-clang: deps
+	cmake -S . -B $(BUILD_CLANG) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD_CLANG) -j$(JOBS)
