@@ -1,5 +1,7 @@
 #include "screens/reader_menu.h"
 
+#include <limits>
+
 #include "book/page_table.h"
 #include "graphics/picture_files.h"
 #include "graphics/rect_copy.h"
@@ -19,7 +21,12 @@ bool within(std::int32_t v, std::int32_t low, std::int32_t high) { return v >= l
 
 void draw_slider(std::int32_t y, std::int32_t value) {
   copy_rect(screen.interface_atlas, 224, 0, 440, 50, screen.back_buffer, 100, y);
-  copy_rect_keyed(screen.interface_atlas, 224, 50, 40, 18, screen.back_buffer, 100 + 40 * value, y + 26);
+  // A book may hold any number as an effect: the knob's place is computed without overflow,
+  // and a place past the int32 range is off any surface, so no knob is drawn.
+  const std::int64_t knob_x = 100 + std::int64_t{40} * value;
+  if (knob_x >= std::numeric_limits<std::int32_t>::min() && knob_x <= std::numeric_limits<std::int32_t>::max())
+    copy_rect_keyed(screen.interface_atlas, 224, 50, 40, 18, screen.back_buffer, static_cast<std::int32_t>(knob_x),
+                    y + 26);
 }
 
 void draw_menu() {
