@@ -1,16 +1,14 @@
 // Any bytes as the book file: the load keeps every number in the arrays where the file puts
-// it and the page count inside the table, a loaded book saves and loads again unchanged, and
-// its pages show, turn, blink and play whatever numbers they hold.
+// it and the page count inside the table, a loaded book written out as a save writes it loads
+// again unchanged, and its pages show, turn, blink and play whatever numbers they hold.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "book/book_file.h"
 #include "book/configuration.h"
 #include "book/page_table.h"
-#include "graphics/picture_files.h"
 #include "screens/editor_state/editor_state.h"
 #include "screens/page_display.h"
 #include "screens/transitions.h"
