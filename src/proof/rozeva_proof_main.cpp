@@ -129,8 +129,9 @@ int main(int argc, char** argv) {
   for (const std::string& name : sheet.missing_shots)
     std::fprintf(stderr, "rozeva-proof: %s/%s.png could not be written\n", args.out_dir.c_str(), name.c_str());
   if (!sheet_written) std::fprintf(stderr, "rozeva-proof: cannot write %s/index.html\n", args.out_dir.c_str());
+  const fs::path sheet_path = fs::path(args.out_dir) / "index.html";
   std::printf("rozeva-proof: %s: %d pages, %zu pictures, contact sheet %s; rozeva-check: %s\n", args.book_dir.c_str(),
-              pages.page_count, plan.shots.size() - sheet.missing_shots.size(), (out_dir / "index.html").c_str(),
+              pages.page_count, plan.shots.size() - sheet.missing_shots.size(), sheet_path.c_str(),
               check::findings_summary(checked.findings).c_str());
   return ran && sheet_written && sheet.missing_shots.empty() ? proof_written : proof_incomplete;
 }
