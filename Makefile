@@ -47,3 +47,31 @@ fuzz: deps
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(BUILD_FUZZ) -j$(JOBS)
 	scripts/run-fuzz $(BUILD_FUZZ)
+
+BUILD_CLANG ?= build-clang
+
+.PHONY: build-release build-clang
+
+# Everything (program, tests, benchmarks) as a Release build, as users and packagers build it.
+build-release: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_RELEASE) -j$(JOBS)
+
+# The program alone, without tests, with clang.
+build-clang: deps
+	cmake -S . -B $(BUILD_CLANG) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD_CLANG) -j$(JOBS)
+
+SOAK_FIRST  ?= 1
+SOAK_SEEDS  ?= 6
+SOAK_EVENTS ?= 10000
+
+.PHONY: soak
+
+# rozeva-headless of the sanitizer build played with SOAK_SEEDS seeded random scripts of
+# SOAK_EVENTS events each, on the demo book and random books; a failing seed is written to
+# $(BUILD_ASAN)/soak-failures as a book folder and the script that replays it.
+soak: build-asan
+	$(BUILD_ASAN)/soak/rozeva-soak $(BUILD_ASAN)/src/apps/rozeva-headless --first $(SOAK_FIRST) \
+	  --seeds $(SOAK_SEEDS) --events $(SOAK_EVENTS) --failures $(BUILD_ASAN)/soak-failures

@@ -1,5 +1,7 @@
 #include "screens/reader_menu.h"
 
+#include <limits>
+
 #include "book/page_table.h"
 #include "graphics/picture_files.h"
 #include "graphics/rect_copy.h"
@@ -20,7 +22,11 @@ bool within(std::int32_t v, std::int32_t low, std::int32_t high) { return v >= l
 
 void draw_slider(std::int32_t y, std::int32_t value) {
   copy_from_atlas(atlas::slider_bar, screen.back_buffer, menu_panel_x, y);
-  copy_from_atlas_keyed(atlas::mark_symbol, screen.back_buffer, menu_panel_x + slider_step * value, y + 26);
+  // A book may hold any number as an effect: the knob's place is computed without overflow,
+  // and a place past the int32 range is off any surface, so no knob is drawn.
+  const std::int64_t knob_x = menu_panel_x + std::int64_t{slider_step} * value;
+  if (knob_x >= std::numeric_limits<std::int32_t>::min() && knob_x <= std::numeric_limits<std::int32_t>::max())
+    copy_from_atlas_keyed(atlas::mark_symbol, screen.back_buffer, static_cast<std::int32_t>(knob_x), y + 26);
 }
 
 void draw_menu() {

@@ -176,6 +176,17 @@ TEST_F(AuthorSwitchTest, TheSwitchShowsBothSlidersWithTheirKnobsAtThePagesEffect
   EXPECT_TRUE(knob_at(with, 580, 5));
 }
 
+TEST_F(AuthorSwitchTest, EffectsFarOutsideTheSliderShowNoKnob) {
+  // 100 + 40 x 107374185 comes round to 204 in 32 bits; 40 x -2147483647 overflows as well.
+  book.back_transition[1] = 107374185;
+  book.forward_transition[1] = -2147483647;
+  const RunResult result = run(Script().left().right().click(204, 109).shot("with"));
+  const Shot& with = result.shot("with");
+  EXPECT_EQ(pixel(with, 120, 40), slider_bar_colour);
+  EXPECT_EQ(count_of(with, mark_colour, 100, 56, 440, 18), 0);
+  EXPECT_EQ(count_of(with, mark_colour, 100, 606, 440, 18), 0);
+}
+
 TEST_F(AuthorSwitchTest, TheSlidersSetTheEffectsOfThePagesNextTurns) {
   const RunResult result = run(Script()
                                    .left()

@@ -1,6 +1,7 @@
 #pragma once
-// Writes a whole file so that the old one survives any failure: the bytes go to a temporary
-// file in the same folder, which is flushed to disk and then renamed over the target.
+// Writes a whole file so that the old one survives any failure and any kill: the bytes go to
+// a temporary file in the same folder (the target's name, ".saving-" and six letters or digits),
+// which is flushed to disk and then renamed over the target.
 #include <cstddef>
 #include <cstdio>
 #include <string>
@@ -23,7 +24,8 @@ class ReplacingFileWriter {
   ReplacingFileWriter& operator=(const ReplacingFileWriter&) = delete;
 
   // Refuses (false) when the target exists without a write permission bit (Windows would not
-  // overwrite a read-only file) or the temporary file cannot be created.
+  // overwrite a read-only file), its folder has none, or the temporary file cannot be created.
+  // Removes the temporary files that killed writers of the same target left behind.
   bool open(const std::string& target_path);
   // Failures are remembered; commit then refuses.
   void write(const void* data, std::size_t size);

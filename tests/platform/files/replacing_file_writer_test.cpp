@@ -66,13 +66,32 @@ TEST_F(ReplacingFileWriterTest, EveryInjectedFailureKeepsTheOldFileAndLeavesNoTe
   }
 }
 
-TEST_F(ReplacingFileWriterTest, RefusesReadOnlyFilesAndMissingFolders) {
+TEST_F(ReplacingFileWriterTest, RefusesReadOnlyFilesReadOnlyFoldersAndMissingFolders) {
   TempDir dir;
   dir.write("b.dat", "alt");
   ::chmod(dir.file("b.dat").c_str(), 0444);
   EXPECT_FALSE(write_three(dir.file("b.dat")));
   EXPECT_EQ(dir.read("b.dat"), "alt");
   EXPECT_FALSE(write_three(dir.file("fehlt/b.dat")));
+
+  // The mode bits decide, also for root.
+  dir.write("nur-lesen/b.dat", "alt");
+  ::chmod(dir.file("nur-lesen").c_str(), 0555);
+  EXPECT_FALSE(write_three(dir.file("nur-lesen/b.dat")));
+  EXPECT_FALSE(write_three(dir.file("nur-lesen/neu.dat")));
+  ::chmod(dir.file("nur-lesen").c_str(), 0755);
+  EXPECT_EQ(dir.read("nur-lesen/b.dat"), "alt");
+  EXPECT_FALSE(std::filesystem::exists(dir.file("nur-lesen/neu.dat")));
+}
+
+TEST_F(ReplacingFileWriterTest, RemovesWhatKilledWritersOfTheSameFileLeftBehind) {
+  TempDir dir;
+  for (const char* leftover : {"b.dat.saving-a1B2c3", "b.dat.saving-ZZZZZZ"}) dir.write(leftover, "halb");
+  for (const char* other : {"a.dat.saving-a1B2c3", "b.dat.saving-sieben7", "b.dat.tmp-a1B2c3"}) dir.write(other, "x");
+  ASSERT_TRUE(write_three(dir.file("b.dat")));
+  EXPECT_EQ(files_in(dir), 4);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("b.dat.saving-a1B2c3")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("b.dat.saving-ZZZZZZ")));
 }
 
 TEST_F(ReplacingFileWriterTest, AnUncommittedWriterRemovesItsTemporary) {
