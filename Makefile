@@ -41,7 +41,7 @@ play: deps $(BUILD)/CMakeCache.txt
 BUILD_RELEASE ?= build-release
 BUILD_FUZZ    ?= build-fuzz
 
-.PHONY: bench fuzz
+.PHONY: bench fuzz install package test-package
 
 # Release build of the benchmarks; ends with one "RATIO <name> <value> goal <= <target>" line per goal.
 bench: deps web
@@ -83,3 +83,22 @@ SOAK_EVENTS ?= 10000
 soak: build-asan
 	$(BUILD_ASAN)/soak/rozeva-soak $(BUILD_ASAN)/src/apps/rozeva-headless --first $(SOAK_FIRST) \
 	  --seeds $(SOAK_SEEDS) --events $(SOAK_EVENTS) --failures $(BUILD_ASAN)/soak-failures
+
+PREFIX ?= /usr/local
+INSTALLED = rozeva rozeva-demo rozeva-check rozeva-proof rozeva-headless
+
+# The Release executables, desktop entry, icon, man pages and README under PREFIX.
+install: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_RELEASE) -j$(JOBS) --target $(INSTALLED)
+	cmake --install $(BUILD_RELEASE) --prefix $(PREFIX)
+
+# The same as a Debian package, build-release/rozeva_<version>_<arch>.deb.
+package: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_RELEASE) -j$(JOBS) --target $(INSTALLED)
+	cd $(BUILD_RELEASE) && cpack -G DEB
+
+# The package installed with apt in a fresh Debian 12 chroot, every program run from it (root).
+test-package: package
+	scripts/test-package $(BUILD_RELEASE)

@@ -88,18 +88,15 @@ void load_fonts(benchmark::State& state) {
   }
 }
 
-// A second each: shorter runs swing by tens of percent on a shared two-core machine.
-constexpr double seconds_each = 1.0;
-BENCHMARK(memcpy_frame)->MinTime(seconds_each);
-BENCHMARK(text_page_xrgb8888)->MinTime(seconds_each);
-BENCHMARK(text_page_rgb565)->MinTime(seconds_each);
-BENCHMARK(load_fonts)->MinTime(seconds_each)->Unit(benchmark::kMillisecond);
-
+BENCHMARK(memcpy_frame)->Apply(short_runs);
+BENCHMARK(text_page_xrgb8888)->Apply(short_runs);
+BENCHMARK(text_page_rgb565)->Apply(short_runs);
+BENCHMARK(load_fonts)->Apply(short_runs)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  initialize_interleaved(argc, argv);
   TimeCollector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
   benchmark::Shutdown();

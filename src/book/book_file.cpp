@@ -78,6 +78,11 @@ void encode_book(std::uint8_t* bytes, int size) {
 }
 
 std::int32_t load_book() {
+  BookFileFacts unused;
+  return load_book_with_facts(unused);
+}
+
+std::int32_t load_book_with_facts(BookFileFacts& facts) {
   reset_editor_for_file_operation();
   const auto file = platform::WholeFile::read(config.book_file_name);
   if (!file) return 1;
@@ -86,6 +91,7 @@ std::int32_t load_book() {
   int offset = 0;
   for (const Field& f : saved_fields())
     for (int i = 0; i < f.size() && offset < size; ++i) set_field_byte(f, i, file->data()[offset++]);
+  facts = BookFileFacts{file->size(), pages.page_count};
 
   // Mended fault "No access outside a buffer": any other page count would index past the
   // arrays, and no book written here holds one.
@@ -95,6 +101,18 @@ std::int32_t load_book() {
   pages.current_page = 1;
   pages.shown_box1 = pages.box1[1];
   return 0;
+}
+
+std::int32_t open_book(BookFileFacts* facts) {
+  clear_page_table();
+  pages.start_page = 1;
+  pages.page_count = 1;
+  pages.current_page = 1;
+  pages.shown_box1 = pages.shown_box2 = pages.shown_box3 = 0;
+  pages.picture[1] = 0;
+  // A book that cannot be read leaves one empty page to build on.
+  BookFileFacts unused;
+  return load_book_with_facts(facts ? *facts : unused);
 }
 
 std::int32_t save_book() {

@@ -32,9 +32,22 @@ extern TextPage text_page;
 // Gives the whole record its start-up values (all zero).
 void reset_text_page();
 
+// What reading a text page found that the player does not act on, for the author tools.
+struct TextPageFacts {
+  int header_lines = 0;  // of the six, how many the file held
+  // For each stored line: its length as read (up to text_read_size - 1, line end included),
+  // and whether the read ended at a line end (else the line went on, or the file ended).
+  std::int32_t read_length[text_line_capacity] = {};
+  bool read_to_line_end[text_line_capacity] = {};
+  // The last stored line was the 40th and text followed it, which is never read.
+  bool text_after_last_line = false;
+};
+
 // Reads a text page into the record: text_page_read, text_page_not_opened, or
 // text_page_read_error. Header lines the file does not reach read as 0.
 std::int32_t load_text_page(const char* file_name);
+// The same load, telling what it found.
+std::int32_t load_text_page_with_facts(const char* file_name, TextPageFacts& facts);
 
 // Prefix, number in decimal, ".DAT". False (and an empty name) when that exceeds the room;
 // the caller treats such a page like a missing file.

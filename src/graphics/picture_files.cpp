@@ -60,7 +60,7 @@ std::uint32_t copy_bitmap_to_surface(platform::Surface* surface, const char* nam
   platform::restore_surface(surface);
   if (!platform::text_context_available(surface)) {
     // Without the surface's context nothing is copied; tell a missing picture apart first.
-    if (!platform::load_bmp_file(name)) {
+    if (!platform::BmpFile::open(name)) {
       debug_output("handle is null\n");
       return load_failed_code;
     }
@@ -85,7 +85,10 @@ std::uint32_t blit_bitmap_file(platform::Surface* surface, const char* name, std
     debug_output("ddcopybitmap failed\n");
     return load_failed_code;
   }
-  picture->copy_1to1(*surface, x, y);
+  if (!picture->copy_1to1(*surface, x, y)) {
+    debug_output("handle is null\n");
+    return load_failed_code;
+  }
   return 0;
 }
 

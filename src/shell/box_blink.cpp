@@ -20,28 +20,13 @@ void blink_start() {
   // a transition; the primary holds it in both cases.
   copy_whole_screen(screen.primary_surface, screen.blink_frame_0);
   copy_whole_screen(screen.primary_surface, screen.blink_frame_1);
-  // Mended fault "Signed overflow": n + 1 in 64 bits, so box 2147483647 finds no picture.
-  const auto highlight_box2 = [&] { draw_box_highlight(std::int64_t{pages.shown_box2} + 1, pages.box2_x[p], pages.box2_y[p]); };
-  const auto highlight_box3 = [&] { draw_box_highlight(std::int64_t{pages.shown_box3} + 1, pages.box3_x[p], pages.box3_y[p]); };
-  switch (pages.mark[p]) {
-    case 1:
-      if (pages.shown_box1 > 0)
-        draw_box_highlight(std::int64_t{pages.shown_box1} + 1, pages.box1_x[p], pages.box1_y[p]);
-      break;
-    case 2:
-      if (pages.shown_box2 > 0) highlight_box2();
-      break;
-    case 3:
-      if (pages.shown_box3 > 0) highlight_box3();
-      break;
-    case 4:
-      if (pages.shown_box2 > 0 && pages.shown_box3 > 0) {
-        highlight_box2();
-        highlight_box3();
-      }
-      break;
-    default: break;
-  }
+  const std::int32_t shown[] = {pages.shown_box1, pages.shown_box2, pages.shown_box3};
+  const std::int32_t xs[] = {pages.box1_x[p], pages.box2_x[p], pages.box3_x[p]};
+  const std::int32_t ys[] = {pages.box1_y[p], pages.box2_y[p], pages.box3_y[p]};
+  for (int slot = 1; slot <= 3; ++slot)
+    if (shown[slot - 1] > 0 && mark_blinks_box(pages.mark[p], slot, shown[1], shown[2]))
+      // Mended fault "Signed overflow": n + 1 in 64 bits, so box 2147483647 finds no picture.
+      draw_box_highlight(std::int64_t{shown[slot - 1]} + 1, xs[slot - 1], ys[slot - 1]);
   blink.blink_interval = blink.blink_speed;
   if (blink.blink_running == 0 && platform::set_timer(screen.main_window, blink_timer_id, blink.blink_interval)) {
     blink.blink_running = 1;

@@ -78,16 +78,6 @@ void reset_edit_state() {
   pages.default_box1_y = default_box1_position_at_start;
 }
 
-void open_book() {
-  clear_page_table();
-  pages.start_page = 1;
-  pages.page_count = 1;
-  pages.current_page = 1;
-  pages.shown_box1 = pages.shown_box2 = pages.shown_box3 = 0;
-  pages.picture[1] = 0;
-  load_book();  // a book that cannot be read leaves one empty page to build on
-}
-
 Next turn_page(bool forward) {
   stop_blink();
   const int leaving = page_index(pages.current_page);

@@ -33,14 +33,14 @@ std::optional<Chunk> find_chunk(const platform::LeReader& file, std::uint64_t fr
 
 }  // namespace
 
-bool parse_wave(std::span<const std::uint8_t> bytes, WaveLayout& layout) {
+WaveProblem read_wave_layout(std::span<const std::uint8_t> bytes, WaveLayout& layout) {
   const platform::LeReader file(bytes);
-  if (!file.holds_text(0, "RIFF") || !file.holds_text(chunk_header_size, "WAVE")) return false;
+  if (!file.holds_text(0, "RIFF") || !file.holds_text(chunk_header_size, "WAVE")) return WaveProblem::not_riff_wave;
   const std::uint64_t riff_end = chunk_header_size + static_cast<std::uint64_t>(*file.u32(4));
 
   const auto format = find_chunk(file, chunk_header_size + form_type_size, riff_end, "fmt ");
   if (!format || format->size < pcm_record_size || !file.holds(format->data_offset, pcm_record_size)) {
-    return false;
+    return WaveProblem::no_format_chunk;
   }
   const std::size_t at = static_cast<std::size_t>(format->data_offset);
   layout.format_tag = *file.u16(at);
@@ -49,12 +49,16 @@ bool parse_wave(std::span<const std::uint8_t> bytes, WaveLayout& layout) {
   layout.average_bytes_per_second = *file.u32(at + 8);
   layout.block_align = *file.u16(at + 12);
   layout.bits_per_sample = *file.u16(at + 14);
-  if (layout.format_tag != pcm_format_tag) return false;
+  if (layout.format_tag != pcm_format_tag) return WaveProblem::not_pcm;
 
   // The search for the samples goes on from the end of the format chunk, longer ones too.
   const auto data = find_chunk(file, after(*format), riff_end, "data");
-  if (!data) return false;
+  if (!data) return WaveProblem::no_data_chunk;
   layout.data_offset = static_cast<std::size_t>(data->data_offset);
   layout.data_size = data->size;
-  return true;
+  return WaveProblem::none;
+}
+
+bool parse_wave(std::span<const std::uint8_t> bytes, WaveLayout& layout) {
+  return read_wave_layout(bytes, layout) == WaveProblem::none;
 }

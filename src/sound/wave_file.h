@@ -19,8 +19,14 @@ struct WaveLayout {
   std::uint32_t data_size = 0;
 };
 
+// Which test a file failed, in the order they are made.
+enum class WaveProblem { none, not_riff_wave, no_format_chunk, not_pcm, no_data_chunk };
+
 // Reads a whole WAVE file held in memory. The first chunk must be "RIFF" of form "WAVE";
 // inside it a "fmt " chunk of at least 16 bytes whose format tag is PCM (1); after it a "data"
 // chunk. Chunks are walked with their pad bytes and never past the RIFF chunk or the file.
-// False when any of that fails.
+// The format fields are filled as soon as they are read, also for a file that is not PCM.
+WaveProblem read_wave_layout(std::span<const std::uint8_t> file, WaveLayout& layout);
+
+// Whether read_wave_layout finds no problem.
 bool parse_wave(std::span<const std::uint8_t> file, WaveLayout& layout);

@@ -26,7 +26,7 @@ using test_support::text_page_header;
 class TextPageViewTest : public ScreensTest {
  protected:
   // Shows page 3 with text file `number`, written first unless contents is null.
-  std::vector<std::uint8_t> show(const char* contents, std::int32_t number = 5) {
+  platform::PixelBytes show(const char* contents, std::int32_t number = 5) {
     if (contents) dir_.write("acst" + std::to_string(number) + ".DAT", contents);
     pages.current_page = 3;
     pages.text_file[3] = number;
@@ -34,7 +34,7 @@ class TextPageViewTest : public ScreensTest {
   }
 
   // The frame lines with shadows should give, drawn with the text primitives themselves.
-  std::vector<std::uint8_t> with_shadows(const Font* font, Rgb colour, const std::vector<Line>& lines) {
+  platform::PixelBytes with_shadows(const Font* font, Rgb colour, const std::vector<Line>& lines) {
     return draw([&](DeviceContext& dc) {
       select_font(dc, font);
       for (const Line& line : lines) {
@@ -46,7 +46,7 @@ class TextPageViewTest : public ScreensTest {
     });
   }
 
-  std::vector<std::uint8_t> white_system_text(std::int32_t x, std::int32_t y, const char* text) {
+  platform::PixelBytes white_system_text(std::int32_t x, std::int32_t y, const char* text) {
     return draw([&](DeviceContext& dc) {
       select_font(dc, screen.system_font);
       set_text_color(dc, 255, 255, 255);
@@ -55,7 +55,7 @@ class TextPageViewTest : public ScreensTest {
   }
 
   template <typename Drawing>
-  std::vector<std::uint8_t> draw(Drawing drawing) {
+  platform::PixelBytes draw(Drawing drawing) {
     fill(screen.back_buffer, background);
     DeviceContext dc;
     EXPECT_TRUE(get_dc(screen.back_buffer, dc));

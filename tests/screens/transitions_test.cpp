@@ -113,7 +113,7 @@ TEST_F(TransitionTest, EachWipeBringsTheWholeFrameOnScreenWithItsPauses) {
     SCOPED_TRACE(c.effect);
     fill_pattern(screen.back_buffer, c.effect);
     fill(screen.primary_surface, {0, 0, 0});
-    const std::vector<std::uint8_t> frame = screen.back_buffer->pixels;
+    const platform::PixelBytes frame = screen.back_buffer->pixels;
     const std::int64_t start = platform::now_ms();
     const long presents = platform::headless::display_record().presents;
     run_transition(c.effect);

@@ -48,6 +48,9 @@ void close_audio_device();
 bool load_channel_clip(int channel, std::string_view name, const ClipFormat& format,
                        std::uint32_t data_bytes, std::span<const std::uint8_t> samples);
 
+// Whether load_channel_clip takes a clip of this format and declared length.
+bool clip_format_acceptable(const ClipFormat& format, std::uint32_t data_bytes);
+
 // A load attempt left the channel empty: releases any clip it still holds and tells the sound
 // log.
 void mark_channel_empty(int channel);

@@ -28,15 +28,6 @@ void add_end(MixReport& report, int channel, std::uint64_t frame) {
   report.ends[at] = {channel, frame};
 }
 
-bool acceptable(const ClipFormat& format, std::uint32_t data_bytes) {
-  const bool layout = (format.channels == 1 || format.channels == 2) &&
-                      (format.bits_per_sample == 8 || format.bits_per_sample == 16) &&
-                      format.block_align == format.channels * format.bits_per_sample / 8;
-  return layout && format.samples_per_second >= min_frequency &&
-         format.samples_per_second <= max_frequency && data_bytes >= min_clip_bytes &&
-         data_bytes <= max_clip_bytes;
-}
-
 std::uint64_t fixed(std::uint32_t frames) { return static_cast<std::uint64_t>(frames) << 32; }
 
 // Output frames until `position` reaches `boundary` (both 32.32), at least 1 when it is short.
@@ -45,6 +36,15 @@ std::uint64_t frames_to_reach(std::uint64_t position, std::uint64_t boundary, st
 }
 
 }  // namespace
+
+bool clip_format_acceptable(const ClipFormat& format, std::uint32_t data_bytes) {
+  const bool layout = (format.channels == 1 || format.channels == 2) &&
+                      (format.bits_per_sample == 8 || format.bits_per_sample == 16) &&
+                      format.block_align == format.channels * format.bits_per_sample / 8;
+  return layout && format.samples_per_second >= min_frequency &&
+         format.samples_per_second <= max_frequency && data_bytes >= min_clip_bytes &&
+         data_bytes <= max_clip_bytes;
+}
 
 Mixer::Channel* Mixer::find(int channel) {
   return channel >= 1 && channel <= audio_channel_count ? &channels_[channel - 1] : nullptr;
@@ -72,7 +72,7 @@ bool Mixer::load(int channel, const ClipFormat& format, std::uint32_t data_bytes
   Channel* c = find(channel);
   if (!c) return false;
   release(channel);
-  if (!acceptable(format, data_bytes)) return false;
+  if (!clip_format_acceptable(format, data_bytes)) return false;
 
   c->wide = format.bits_per_sample == 16;
   c->stereo = format.channels == 2;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-#include "platform/bmp/bmp.h"
 #include "platform/files/le_reader.h"
 
 namespace platform {
@@ -20,6 +19,10 @@ constexpr std::size_t v4_header_size = 108;
 constexpr std::size_t v5_header_size = 124;
 constexpr std::uint32_t rgb_masks_size = 12;
 constexpr std::uint32_t rgba_masks_size = 16;
+constexpr std::size_t palette_entry_size = 4;
+// The longest headers with masks and a full palette end within this many bytes of the start.
+constexpr std::size_t head_size =
+    file_header_size + v5_header_size + rgba_masks_size + bmp_palette_capacity * palette_entry_size;
 
 // Compression codes of the info header.
 constexpr std::uint32_t compression_none = 0;
@@ -128,11 +131,13 @@ std::optional<std::pair<std::array<BmpChannel, 3>, std::uint32_t>> read_masks(co
 }
 
 void read_palette(const LeReader& in, const InfoFields& f, std::size_t start, BmpLayout& layout) {
-  const std::size_t entry_size = f.header_size == core_header_size ? 3 : 4;
+  const std::size_t entry_size = f.header_size == core_header_size ? 3 : palette_entry_size;
   std::size_t count = std::size_t{1} << layout.bits_per_pixel;
   if (f.colours_used != 0) count = std::min<std::size_t>(count, f.colours_used);
   // The palette ends where the pixels begin, however many entries the header claims.
-  count = std::min(count, (layout.pixel_offset - start) / entry_size);
+  const std::size_t end = std::min(layout.pixel_offset, in.size());
+  if (end <= start) return;
+  count = std::min(count, (end - start) / entry_size);
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t at = start + i * entry_size;
     layout.palette[i] = (std::uint32_t{*in.u8(at + 2)} << 16) | (std::uint32_t{*in.u8(at + 1)} << 8) |
@@ -146,8 +151,12 @@ std::uint64_t row_bytes_used(const BmpLayout& layout) {
 
 }  // namespace
 
-std::optional<BmpLayout> read_bmp_layout(const std::uint8_t* data, std::size_t size) {
-  const LeReader in(data, size);
+std::optional<BmpLayout> read_bmp_layout(BmpSource& source) {
+  const std::uint64_t size = source.size();
+  const auto held = static_cast<std::size_t>(std::min<std::uint64_t>(size, head_size));
+  const std::uint8_t* head = held > 0 ? source.bytes(0, held) : nullptr;
+  if (source.failed()) return std::nullopt;
+  const LeReader in(head, held);
   if (in.u8(0) != 'B' || in.u8(1) != 'M') return std::nullopt;
   const auto pixel_offset = in.u32(10);
   if (!pixel_offset) return std::nullopt;
@@ -161,9 +170,8 @@ std::optional<BmpLayout> read_bmp_layout(const std::uint8_t* data, std::size_t s
   layout.bits_per_pixel = f->bits_per_pixel;
   layout.top_down = f->height < 0;
   const std::int64_t height = f->height < 0 ? -f->height : f->height;
-  if (f->width <= 0 || height == 0) return std::nullopt;
-  if (static_cast<std::uint64_t>(f->width) * static_cast<std::uint64_t>(height) > max_bmp_pixels)
-    return std::nullopt;
+  // INT32_MIN rows has no top-down reading: its magnitude is not a height a header can hold.
+  if (f->width <= 0 || height == 0 || height > INT32_MAX) return std::nullopt;
   layout.width = static_cast<int>(f->width);
   layout.height = static_cast<int>(height);
   // Run-length data is stored bottom-up only.

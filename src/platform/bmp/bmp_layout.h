@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/bmp/bmp_source.h"
+
 namespace platform {
 
 enum class BmpEncoding { plain, bitfields, rle8, rle4 };
@@ -33,9 +35,9 @@ struct BmpLayout {
   std::size_t stride = 0;        // bytes per stored row, padding included
 };
 
-// Reads and checks the headers and palette; nullopt when the file is refused.
-// For plain and bitfield encodings a returned layout guarantees that every row lies
-// inside the `size` bytes.
-std::optional<BmpLayout> read_bmp_layout(const std::uint8_t* data, std::size_t size);
+// Reads and checks the headers and palette, from the file's first bytes; nullopt when the file
+// is refused. Any size a BMP can declare is accepted, but for plain and bitfield encodings a
+// returned layout guarantees that every row lies inside the file.
+std::optional<BmpLayout> read_bmp_layout(BmpSource& source);
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/bmp/bmp_rows.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 #include <vector>
@@ -65,26 +66,85 @@ bool standard_32bit_masks(const BmpLayout& layout) {
          layout.channels[2].mask == 0x0000FF;
 }
 
-// Calls `convert(src, dst, columns)` for each target row with its stored source row.
+// Stored rows are fetched in batches of neighbours up to this size, so a page picture takes a
+// few reads while a stretched one reads only the rows it shows.
+constexpr std::size_t batch_bytes = 256 * 1024;
+
+// The picture columns of the target's columns, counted from `first`: consecutive, or listed.
+// Byte offsets within a row reach past int in the widest pictures, so columns count in size_t.
+struct Consecutive {
+  int first;
+  std::size_t operator()(int x) const { return static_cast<std::size_t>(first + x); }
+};
+struct Listed {
+  const int* columns;
+  int first;
+  std::size_t operator()(int x) const { return static_cast<std::size_t>(columns[x] - first); }
+};
+
+// The bytes of each stored row that hold the target's columns: from `first_byte` on, `span`
+// long. `first_column` is the column whose pixel starts at `first_byte`.
+struct RowSpan {
+  std::uint64_t first_byte;
+  std::size_t span;
+  int first_column;
+
+  RowSpan(const BmpLayout& layout, std::span<const int> columns) {
+    const int bpp = layout.bits_per_pixel;
+    first_byte = static_cast<std::uint64_t>(columns.front()) * bpp / 8;
+    const std::uint64_t end = ((static_cast<std::uint64_t>(columns.back()) + 1) * bpp + 7) / 8;
+    span = static_cast<std::size_t>(end - first_byte);
+    first_column = static_cast<int>(first_byte * 8 / bpp);
+  }
+};
+
+// Calls `convert(src, dst)` for each target row with the span of its stored row, in the
+// order the rows are stored; a target row showing the same row as the one before is copied.
 template <class ConvertRow>
-void for_each_row(const BmpLayout& layout, const std::uint8_t* file, const PixelTarget& target, ConvertRow convert) {
-  const std::uint8_t* pixels = file + layout.pixel_offset;
-  for (int y = 0; y < target.rows; ++y) {
-    const int row = target.first_row + y;
-    const int stored = layout.top_down ? row : layout.height - 1 - row;
-    convert(pixels + static_cast<std::size_t>(stored) * layout.stride,
-            target.base + static_cast<std::size_t>(y) * target.pitch, target.columns);
+void for_each_row(const BmpLayout& layout, BmpSource& source, const PixelTarget& target, const RowSpan& row,
+                  std::size_t row_bytes_out, ConvertRow convert) {
+  const int n = static_cast<int>(target.rows.size());
+  const auto target_row = [&](int i) { return layout.top_down ? i : n - 1 - i; };
+  const auto stored_row = [&](int i) -> std::int64_t {
+    const int picture_row = target.rows[target_row(i)];
+    return layout.top_down ? picture_row : layout.height - 1 - picture_row;
+  };
+  for (int i = 0; i < n;) {
+    const std::int64_t first = stored_row(i);
+    std::int64_t last = first;
+    int end = i + 1;
+    for (; end < n; ++end) {
+      const std::int64_t next = stored_row(end);
+      if (next == last) continue;
+      if (next != last + 1 || static_cast<std::uint64_t>(next - first) * layout.stride + row.span > batch_bytes) break;
+      last = next;
+    }
+    const std::uint64_t length = static_cast<std::uint64_t>(last - first) * layout.stride + row.span;
+    const std::uint8_t* batch = source.bytes(
+        layout.pixel_offset + static_cast<std::uint64_t>(first) * layout.stride + row.first_byte,
+        static_cast<std::size_t>(length));
+    for (int k = i; k < end; ++k) {
+      std::uint8_t* dst = target.base + static_cast<std::size_t>(target_row(k)) * target.pitch;
+      if (k > i && stored_row(k) == stored_row(k - 1))
+        std::memcpy(dst, target.base + static_cast<std::size_t>(target_row(k - 1)) * target.pitch, row_bytes_out);
+      else
+        convert(batch + static_cast<std::size_t>(stored_row(k) - first) * layout.stride, dst);
+    }
+    i = end;
   }
 }
 
-template <class Put, class PixelAt>
-void convert_rows(const BmpLayout& layout, const std::uint8_t* file, const PixelTarget& target, PixelAt pixel_at) {
-  for_each_row(layout, file, target, [&](const std::uint8_t* src, std::uint8_t* dst, int columns) {
-    for (int x = 0; x < columns; ++x) Put::put(dst + x * Put::bytes, pixel_at(src, target.first_column + x));
-  });
+template <class Put, class Columns, class PixelAt>
+void convert_rows(const BmpLayout& layout, BmpSource& source, const PixelTarget& target, const RowSpan& row,
+                  Columns column, PixelAt pixel_at) {
+  const int count = static_cast<int>(target.columns.size());
+  for_each_row(layout, source, target, row, static_cast<std::size_t>(count) * Put::bytes,
+               [&](const std::uint8_t* src, std::uint8_t* dst) {
+                 for (int x = 0; x < count; ++x) Put::put(dst + x * Put::bytes, pixel_at(src, column(x)));
+               });
 }
 
-std::uint32_t rgb24_at(const std::uint8_t* src, int x) {
+std::uint32_t rgb24_at(const std::uint8_t* src, std::size_t x) {
   const std::uint8_t* p = src + 3 * x;
   return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16);
 }
@@ -108,51 +168,72 @@ void rgb24_row_to_xrgb8888(const std::uint8_t* src, std::uint8_t* dst, int count
   for (; x < count; ++x) PutXrgb8888::put(dst + 4 * x, rgb24_at(src, x));
 }
 
-template <class Put>
-void decode_as(const BmpLayout& layout, const std::uint8_t* file, const PixelTarget& target) {
+// A stretched camera picture: one shown pixel out of several. A four-byte load takes a byte
+// past the pixel, so pixels at the span's very end are read byte by byte.
+void rgb24_samples_to_xrgb8888(const std::uint8_t* src, std::size_t span, std::uint8_t* dst, Listed column,
+                               int count) {
+  int x = 0;
+  for (; x < count && 3 * column(x) + 4 <= span; ++x) {
+    std::uint32_t v;
+    std::memcpy(&v, src + 3 * column(x), 4);
+    PutXrgb8888::put(dst + 4 * x, v & 0xFFFFFFu);
+  }
+  for (; x < count; ++x) PutXrgb8888::put(dst + 4 * x, rgb24_at(src, column(x)));
+}
+
+template <class Put, class Columns>
+void decode_as(const BmpLayout& layout, BmpSource& source, const PixelTarget& target, const RowSpan& row,
+               Columns column) {
   const auto& palette = layout.palette;
+  const int count = static_cast<int>(target.columns.size());
   switch (layout.bits_per_pixel) {
     case 1:
     case 2:
     case 4: {
       const int bpp = layout.bits_per_pixel;
       const unsigned index_mask = (1u << bpp) - 1;
-      convert_rows<Put>(layout, file, target, [&](const std::uint8_t* src, int x) {
-        const int bit = x * bpp;
-        return palette[(src[bit >> 3] >> (8 - bpp - (bit & 7))) & index_mask];
+      convert_rows<Put>(layout, source, target, row, column, [&](const std::uint8_t* src, std::size_t x) {
+        const std::size_t bit = x * static_cast<std::size_t>(bpp);
+        return palette[(src[bit >> 3] >> (8 - bpp - static_cast<int>(bit & 7))) & index_mask];
       });
       break;
     }
     case 8:
-      convert_rows<Put>(layout, file, target, [&](const std::uint8_t* src, int x) { return palette[src[x]]; });
+      convert_rows<Put>(layout, source, target, row, column,
+                        [&](const std::uint8_t* src, std::size_t x) { return palette[src[x]]; });
       break;
     case 16: {
       const MaskedPixel masked(layout);
-      convert_rows<Put>(layout, file, target, [&](const std::uint8_t* src, int x) {
+      convert_rows<Put>(layout, source, target, row, column, [&](const std::uint8_t* src, std::size_t x) {
         return masked(static_cast<std::uint32_t>(src[2 * x] | (src[2 * x + 1] << 8)));
       });
       break;
     }
     case 24:
-      if constexpr (std::is_same_v<Put, PutXrgb8888>)
-        for_each_row(layout, file, target, [&](const std::uint8_t* src, std::uint8_t* dst, int columns) {
-          rgb24_row_to_xrgb8888(src + 3 * static_cast<std::size_t>(target.first_column), dst, columns);
-        });
+      if constexpr (std::is_same_v<Put, PutXrgb8888> && std::is_same_v<Columns, Consecutive>)
+        for_each_row(layout, source, target, row, static_cast<std::size_t>(count) * 4,
+                     [&](const std::uint8_t* src, std::uint8_t* dst) { rgb24_row_to_xrgb8888(src, dst, count); });
+      else if constexpr (std::is_same_v<Put, PutXrgb8888>)
+        for_each_row(layout, source, target, row, static_cast<std::size_t>(count) * 4,
+                     [&](const std::uint8_t* src, std::uint8_t* dst) {
+                       rgb24_samples_to_xrgb8888(src, row.span, dst, column, count);
+                     });
       else
-        convert_rows<Put>(layout, file, target, rgb24_at);
+        convert_rows<Put>(layout, source, target, row, column, rgb24_at);
       break;
     case 32: {
-      auto load = [](const std::uint8_t* src, int x) {
+      auto load = [](const std::uint8_t* src, std::size_t x) {
         const std::uint8_t* p = src + 4 * x;
         return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
                (std::uint32_t{p[3]} << 24);
       };
       if (standard_32bit_masks(layout)) {
-        convert_rows<Put>(layout, file, target,
-                          [&](const std::uint8_t* src, int x) { return load(src, x) & 0xFFFFFFu; });
+        convert_rows<Put>(layout, source, target, row, column,
+                          [&](const std::uint8_t* src, std::size_t x) { return load(src, x) & 0xFFFFFFu; });
       } else {
         const MaskedPixel masked(layout);
-        convert_rows<Put>(layout, file, target, [&](const std::uint8_t* src, int x) { return masked(load(src, x)); });
+        convert_rows<Put>(layout, source, target, row, column,
+                          [&](const std::uint8_t* src, std::size_t x) { return masked(load(src, x)); });
       }
       break;
     }
@@ -161,13 +242,25 @@ void decode_as(const BmpLayout& layout, const std::uint8_t* file, const PixelTar
   }
 }
 
+template <class Put>
+void decode_columns(const BmpLayout& layout, BmpSource& source, const PixelTarget& target) {
+  const RowSpan row(layout, target.columns);
+  const auto& columns = target.columns;
+  const bool consecutive =
+      std::adjacent_find(columns.begin(), columns.end(), [](int a, int b) { return b != a + 1; }) == columns.end();
+  if (consecutive)
+    decode_as<Put>(layout, source, target, row, Consecutive{columns.front() - row.first_column});
+  else
+    decode_as<Put>(layout, source, target, row, Listed{columns.data(), row.first_column});
+}
+
 }  // namespace
 
-void decode_bmp_rows(const BmpLayout& layout, const std::uint8_t* file, const PixelTarget& target) {
+void decode_bmp_rows(const BmpLayout& layout, BmpSource& source, const PixelTarget& target) {
   if (target.format == PixelFormat::xrgb8888)
-    decode_as<PutXrgb8888>(layout, file, target);
+    decode_columns<PutXrgb8888>(layout, source, target);
   else
-    decode_as<PutRgb565>(layout, file, target);
+    decode_columns<PutRgb565>(layout, source, target);
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/display/keyed_rows_avx2.h"
 #include "platform/display/surface_bounds.h"
 
 namespace platform {
@@ -41,11 +42,17 @@ std::uint8_t* pixel_at(Surface& s, int x, int y) {
   return s.row(y) + static_cast<std::size_t>(x) * s.bytes_per_pixel();
 }
 
-// Written as a plain select so the compiler turns it into vector blends.
+// Written as a plain select so the compiler turns it into vector blends; AVX2 where the
+// processor has it, this loop for the rest of the row.
 template <typename Pixel, Pixel colour_bits>
 void keyed_row(const std::uint8_t* __restrict source, std::uint8_t* __restrict destination,
                int count) {
-  for (int i = 0; i < count; ++i) {
+  int i = 0;
+  if (keyed_vector::vector_rows_available()) {
+    i = sizeof(Pixel) == 4 ? keyed_vector::copy_keyed_xrgb8888(source, destination, count)
+                           : keyed_vector::copy_keyed_rgb565(source, destination, count);
+  }
+  for (; i < count; ++i) {
     Pixel in;
     Pixel out;
     std::memcpy(&in, source + i * sizeof(Pixel), sizeof(Pixel));

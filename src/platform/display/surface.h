@@ -4,12 +4,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/display/pixel_allocator.h"
+
 namespace platform {
 
 enum class PixelFormat { xrgb8888, rgb565 };
 
 inline constexpr int screen_width = 1024;
 inline constexpr int screen_height = 768;
+
+using PixelBytes = std::vector<std::uint8_t, PixelAllocator<std::uint8_t>>;
 
 struct Surface {
   int width = 0;
@@ -20,7 +24,7 @@ struct Surface {
   bool color_key_black = false;
   // A lost surface refuses copies until it is restored (its pixels are kept here).
   bool lost = false;
-  std::vector<std::uint8_t> pixels;
+  PixelBytes pixels;
 
   int bytes_per_pixel() const { return format == PixelFormat::xrgb8888 ? 4 : 2; }
   std::uint8_t* row(int y) { return pixels.data() + static_cast<std::size_t>(y) * pitch; }

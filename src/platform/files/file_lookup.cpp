@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -79,20 +80,21 @@ std::optional<std::string> match_component(const std::string& folder, const std:
 }
 
 // Resolves the first `count` components of `split`; nullopt when one is missing.
-std::optional<std::string> resolve_components(const SplitName& split, std::size_t count) {
-  std::string path = split.root;
+std::optional<FoundFile> resolve_components(const SplitName& split, std::size_t count) {
+  FoundFile found{split.root};
   for (std::size_t i = 0; i < count; ++i) {
-    const auto entry = match_component(path, split.components[i]);
+    const auto entry = match_component(found.path, split.components[i]);
     if (!entry) return std::nullopt;
-    path = join(path, *entry);
+    found.by_letter_case = found.by_letter_case || *entry != split.components[i];
+    found.path = join(found.path, *entry);
   }
-  return path;
+  return found;
 }
 
 // The entry, file or folder, a Windows name refers to.
-std::optional<std::string> find_entry(const std::string& windows_name) {
+std::optional<FoundFile> find_entry(const std::string& windows_name) {
   if (windows_name.empty()) return std::nullopt;
-  if (exists(windows_name)) return windows_name;
+  if (exists(windows_name)) return FoundFile{windows_name};
   const SplitName split = split_windows_name(windows_name);
   if (split.components.empty()) return std::nullopt;
   return resolve_components(split, split.components.size());
@@ -100,20 +102,26 @@ std::optional<std::string> find_entry(const std::string& windows_name) {
 
 }  // namespace
 
+std::optional<FoundFile> look_up_file(const std::string& windows_name) {
+  auto found = find_entry(windows_name);
+  if (found && is_folder(found->path)) return std::nullopt;
+  return found;
+}
+
 std::optional<std::string> find_file(const std::string& windows_name) {
-  auto path = find_entry(windows_name);
-  if (path && is_folder(*path)) return std::nullopt;
-  return path;
+  auto found = look_up_file(windows_name);
+  if (!found) return std::nullopt;
+  return std::move(found->path);
 }
 
 std::string path_for_writing(const std::string& windows_name) {
   // A folder of that name stays the target, so the write fails as it did on Windows.
-  if (const auto found = find_entry(windows_name)) return *found;
+  if (const auto found = find_entry(windows_name)) return found->path;
   const SplitName split = split_windows_name(windows_name);
   if (split.components.empty()) return windows_name;
   const std::string& last = split.components.back();
   if (const auto folder = resolve_components(split, split.components.size() - 1))
-    return join(*folder, last);
+    return join(folder->path, last);
   std::string path = split.root;
   for (const auto& component : split.components) path = join(path, component);
   return path;

@@ -13,6 +13,14 @@ namespace platform {
 // "A folder is never a file" (docs/FAITHFULNESS.md): a name that ends at one is not found.
 std::optional<std::string> find_file(const std::string& windows_name);
 
+// What find_file finds, and whether it took ignoring letter case to find it (a backslash or a
+// dropped drive letter alone does not count): such a name works, but only where case is ignored.
+struct FoundFile {
+  std::string path;
+  bool by_letter_case = false;
+};
+std::optional<FoundFile> look_up_file(const std::string& windows_name);
+
 // Where writing a Windows name should go: the entry it names if there is one (a folder stays
 // the target, so writing fails), or else the folder part resolved as find_file does with the
 // last component kept as built. When the folder does not exist either, the name with

@@ -1,6 +1,6 @@
 #pragma once
-// Every binary file the program reads is read whole through here: book files, pictures, box
-// pictures and sounds. Small files are read, larger ones mapped read-only.
+// Binary files the program reads whole come through here: book files and sounds (pictures
+// are read in pieces, RandomAccessFile). Small files are read, larger ones mapped read-only.
 #include <cstddef>
 #include <cstdint>
 #include <optional>

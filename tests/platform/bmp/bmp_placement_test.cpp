@@ -1,15 +1,21 @@
-// Placing pictures on surfaces: 1:1 copies with clipping, stretching, loading page pictures.
+// Placing pictures on surfaces: 1:1 copies with clipping, stretching, loading page pictures,
+// pictures of any size read in pieces.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 
-#include "support/bmp_writer.h"
 #include "platform/bmp/bmp.h"
+#include "platform/bmp/bmp_placement.h"
+#include "reference_placement.h"
+#include "support/bmp_writer.h"
 #include "support/temp_dir.h"
 
 namespace {
 
+using bmp_test::rgb_of;
 using platform::Bitmap;
 using platform::PixelFormat;
 using platform::Rgb;
@@ -17,8 +23,6 @@ using platform::Surface;
 
 constexpr Rgb marker{10, 20, 30};
 constexpr int page_width = platform::screen_width, page_height = platform::screen_height;
-
-Rgb rgb_of(std::uint32_t v) { return {int(v >> 16) & 255, int(v >> 8) & 255, int(v) & 255}; }
 
 // Pixel values that name their own position: x in the low 11 bits, y above.
 std::uint32_t position_colour(int x, int y) { return static_cast<std::uint32_t>(x | (y << 11)); }
@@ -32,6 +36,27 @@ Bitmap position_bitmap(int width, int height) {
   return b;
 }
 
+std::vector<std::uint8_t> bmp24_bytes(const Bitmap& b) {
+  test_support::BmpFile file;
+  file.width = b.width;
+  file.height = b.height;
+  file.pixel_data = test_support::stored_rows(b.width, b.height, 24, [&b](int x, int y) { return b.at(x, y); });
+  return file.bytes();
+}
+
+// The decoder's own placements, from a file's bytes in memory.
+void copy_1to1(Surface& s, const Bitmap& b, int x, int y) {
+  const auto bytes = bmp24_bytes(b);
+  platform::MemoryBmpSource source(bytes.data(), bytes.size());
+  platform::place_picture_1to1(*platform::read_bmp_layout(source), source, s, x, y);
+}
+
+void stretch(Surface& s, const Bitmap& b) {
+  const auto bytes = bmp24_bytes(b);
+  platform::MemoryBmpSource source(bytes.data(), bytes.size());
+  platform::stretch_picture(*platform::read_bmp_layout(source), source, s);
+}
+
 Surface marked_surface(int width, int height, PixelFormat format = PixelFormat::xrgb8888) {
   auto s = platform::make_surface(width, height, format);
   for (int y = 0; y < height; ++y)
@@ -41,15 +66,9 @@ Surface marked_surface(int width, int height, PixelFormat format = PixelFormat::
 
 // Every surface pixel holds the bitmap's pixel where the bitmap lands at (x, y), else the marker.
 void expect_copied_at(const Surface& s, const Bitmap& b, int x, int y) {
-  int wrong = 0;
-  for (int sy = 0; sy < s.height; ++sy) {
-    for (int sx = 0; sx < s.width; ++sx) {
-      const std::int64_t bx = std::int64_t{sx} - x, by = std::int64_t{sy} - y;
-      const bool inside = bx >= 0 && by >= 0 && bx < b.width && by < b.height;
-      wrong += platform::read_pixel(s, sx, sy) != (inside ? rgb_of(b.at(int(bx), int(by))) : marker);
-    }
-  }
-  EXPECT_EQ(wrong, 0) << "bitmap at " << x << "," << y;
+  auto expected = marked_surface(s.width, s.height, s.format);
+  bmp_test::reference_copy_1to1(expected, b, x, y);
+  EXPECT_EQ(s.pixels, expected.pixels) << "bitmap at " << x << "," << y;
 }
 
 // 0xFF7F0F and 0x0804FF keep the top 5-6-5 bits of each channel.
@@ -68,28 +87,28 @@ TEST(BmpCopy1to1, ClipsAtEveryEdgeAndFarOutsideWithoutOverflow) {
            {0, 12}, {0, -3}, {INT_MAX, 0}, {0, INT_MAX}, {INT_MIN, 0}, {0, INT_MIN}, {INT_MAX, INT_MAX},
            {INT_MIN, INT_MIN}, {INT_MAX - 2, 5}}) {
     auto s = marked_surface(16, 12);
-    platform::copy_bitmap_1to1(s, b, x, y);
+    copy_1to1(s, b, x, y);
     expect_copied_at(s, b, x, y);
   }
   auto small = marked_surface(2, 2);
-  platform::copy_bitmap_1to1(small, position_bitmap(6, 6), -2, -3);
+  copy_1to1(small, position_bitmap(6, 6), -2, -3);
   expect_copied_at(small, position_bitmap(6, 6), -2, -3);
 }
 
 TEST(BmpCopy1to1, OpaqueBlackIncludedAndTruncatedOntoRgb565) {
   auto s = marked_surface(4, 4);
   const Bitmap black{2, 2, std::vector<std::uint32_t>(4, 0)};
-  platform::copy_bitmap_1to1(s, black, 1, 1);
+  copy_1to1(s, black, 1, 1);
   expect_copied_at(s, black, 1, 1);
   auto s565 = platform::make_surface(2, 1, PixelFormat::rgb565);
-  platform::copy_bitmap_1to1(s565, Bitmap{2, 1, {0xFF7F0F, 0x0804FF}}, 0, 0);
+  copy_1to1(s565, Bitmap{2, 1, {0xFF7F0F, 0x0804FF}}, 0, 0);
   EXPECT_EQ(rgb565_pixels(s565), truncated_565);
 }
 
 TEST(BmpStretch, OneExtraColumnOrRowIsDroppedByNearestSampling) {
   for (const auto& [width, height] : std::vector<std::pair<int, int>>{{1025, 768}, {1024, 769}}) {
     auto s = marked_surface(page_width, page_height);
-    platform::stretch_bitmap_to_surface(s, position_bitmap(width, height));
+    stretch(s, position_bitmap(width, height));
     // Along each line the source position steps by 1, except once by 2 over the extra line.
     int column_skips = 0, row_skips = 0;
     for (int i = 1; i < page_width; ++i) {
@@ -111,9 +130,9 @@ TEST(BmpStretch, OneExtraColumnOrRowIsDroppedByNearestSampling) {
 
 TEST(BmpStretch, EnlargesAndShrinksByTakingTheNearestSourcePixel) {
   auto big = marked_surface(4, 4);
-  platform::stretch_bitmap_to_surface(big, position_bitmap(2, 2));
+  stretch(big, position_bitmap(2, 2));
   auto small = marked_surface(2, 2);
-  platform::stretch_bitmap_to_surface(small, position_bitmap(6, 6));
+  stretch(small, position_bitmap(6, 6));
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 4; ++x) EXPECT_EQ(platform::read_pixel(big, x, y), rgb_of(position_colour(x / 2, y / 2)));
   for (int y = 0; y < 2; ++y)
@@ -151,7 +170,7 @@ TEST_F(BmpLoadOntoSurface, LargerPicturesAreStretchedOverTheWholeSurface) {
     auto s = marked_surface(page_width, page_height);
     ASSERT_TRUE(platform::load_bmp_file_onto_surface(file("big.bmp", position_file(width, height)), s));
     auto expected = marked_surface(page_width, page_height);
-    platform::stretch_bitmap_to_surface(expected, position_bitmap(width, height));
+    bmp_test::reference_stretch(expected, width, height, position_colour);
     EXPECT_EQ(s.pixels, expected.pixels) << width << "x" << height;
   }
 }
@@ -188,6 +207,100 @@ TEST_F(BmpLoadOntoSurface, MissingOrRefusedFileLeavesTheSurfaceUntouched) {
     EXPECT_FALSE(platform::load_bmp_file_onto_surface(path, s)) << path;
     EXPECT_EQ(s.pixels, before.pixels) << path;
     EXPECT_FALSE(platform::load_bmp_file(path)) << path;
+    EXPECT_FALSE(platform::BmpFile::open(path)) << path;
+  }
+}
+
+TEST_F(BmpLoadOntoSurface, AFileCutShortAfterItsHeadersWereReadReportsFailure) {
+  const std::string path = file("box.bmp", position_file(40, 30));
+  const auto box = platform::BmpFile::open(path);
+  ASSERT_TRUE(box);
+  std::filesystem::resize_file(path, 100);
+  auto s = marked_surface(64, 64);
+  EXPECT_FALSE(box->copy_1to1(s, 3, 3));
+}
+
+// Counts what a placement asks of the file.
+class CountingSource final : public platform::BmpSource {
+ public:
+  explicit CountingSource(const std::vector<std::uint8_t>& bytes) : inner_(bytes.data(), bytes.size()) {}
+  std::uint64_t size() const override { return inner_.size(); }
+  const std::uint8_t* bytes(std::uint64_t offset, std::size_t length) override {
+    total += length;
+    largest = std::max(largest, length);
+    return inner_.bytes(offset, length);
+  }
+  std::uint64_t total = 0;
+  std::size_t largest = 0;
+
+ private:
+  platform::MemoryBmpSource inner_;
+};
+
+// A 1-bit picture of more pixels than a whole decode takes: stored byte i of stored row r is
+// (r * 37 + i * 11) & 255.
+TEST(BmpBeyondWholeDecoding, IsStretchedReadingOnlyTheRowsShown) {
+  constexpr int width = 8192, height = 2100, stride = width / 8;
+  constexpr std::uint32_t dark = 0x102030, light = 0xF0E0D0;
+  test_support::BmpFile picture;
+  picture.width = width;
+  picture.height = height;
+  picture.bits = 1;
+  picture.palette = {dark, light};
+  picture.pixel_data.resize(std::size_t{stride} * height);
+  for (std::size_t i = 0; i < picture.pixel_data.size(); ++i)
+    picture.pixel_data[i] = static_cast<std::uint8_t>((i / stride) * 37 + (i % stride) * 11);
+  const auto bytes = picture.bytes();
+  EXPECT_FALSE(platform::decode_bmp(bytes.data(), bytes.size()));
+
+  CountingSource source(bytes);
+  const auto layout = platform::read_bmp_layout(source);
+  ASSERT_TRUE(layout);
+  source.total = source.largest = 0;  // the pixels' reads only
+  auto s = marked_surface(page_width, page_height);
+  platform::place_page_picture(*layout, source, s);
+  auto expected = marked_surface(page_width, page_height);
+  bmp_test::reference_stretch(expected, width, height, [](int x, int y) {
+    const int stored_row = height - 1 - y;
+    const auto byte = static_cast<std::uint8_t>(stored_row * 37 + (x / 8) * 11);
+    return (byte >> (7 - x % 8)) & 1 ? light : dark;
+  });
+  EXPECT_EQ(s.pixels, expected.pixels);
+  EXPECT_LE(source.largest, std::size_t{stride}) << "a piece larger than a row";
+  EXPECT_EQ(source.total, std::uint64_t{page_height} * stride) << "not just the rows shown";
+}
+
+// Run-length data declares any size in a few bytes; one pass over it places the picture.
+TEST(BmpBeyondWholeDecoding, RunLengthPicturesOfAnyDeclaredSizeAreStretched) {
+  constexpr std::uint32_t o = 0x800080, a = 0x111111;
+  test_support::BmpFile picture;
+  picture.bits = 8;
+  picture.compression = 1;
+  picture.palette = {o, a};
+  // 100 times the page each way: the page shows every hundredth pixel from the 50th, so its
+  // bottom row shows picture row 49 from the bottom. Up 49 rows, then a run of 151 pixels.
+  picture.width = 100 * page_width;
+  picture.height = 100 * page_height;
+  picture.pixel_data = {0, 2, 0, 49, 151, 1, 0, 1};
+  auto bytes = picture.bytes();
+  EXPECT_FALSE(platform::decode_bmp(bytes.data(), bytes.size()));
+  auto s = marked_surface(page_width, page_height);
+  ASSERT_TRUE(platform::place_bmp_onto_surface(bytes.data(), bytes.size(), s));
+  auto expected = marked_surface(page_width, page_height);
+  bmp_test::reference_stretch(expected, 1, 1, [o](int, int) { return o; });
+  platform::write_pixel(expected, 0, page_height - 1, rgb_of(a));
+  platform::write_pixel(expected, 1, page_height - 1, rgb_of(a));
+  EXPECT_EQ(s.pixels, expected.pixels);
+
+  for (const auto& [width, height] : std::vector<std::pair<int, int>>{{INT_MAX, 2}, {2, INT_MAX}, {INT_MAX, INT_MAX}}) {
+    picture.width = width;
+    picture.height = height;
+    picture.pixel_data = {0, 1};
+    bytes = picture.bytes();
+    auto plain = marked_surface(page_width, page_height);
+    ASSERT_TRUE(platform::place_bmp_onto_surface(bytes.data(), bytes.size(), plain)) << width << "x" << height;
+    bmp_test::reference_stretch(expected, 1, 1, [o](int, int) { return o; });
+    EXPECT_EQ(plain.pixels, expected.pixels) << width << "x" << height;
   }
 }
 

@@ -14,6 +14,8 @@
 #include <sstream>
 
 #include "platform/bmp/bmp.h"
+#include "platform/bmp/bmp_placement.h"
+#include "reference_placement.h"
 #include "support/png_file.h"
 #include "support/shared_material.h"
 
@@ -185,8 +187,12 @@ TEST(BmpSuiteBad, EveryFileIsRefusedOrDecodedWithinItsBytes) {
     EXPECT_EQ(!bitmap, refused_bad.count(name) == 1);
     if (!bitmap) continue;
     EXPECT_EQ(bitmap->pixels.size(), static_cast<std::size_t>(bitmap->width) * bitmap->height);
-    platform::copy_bitmap_1to1(surface, *bitmap, -3, -3);
-    platform::stretch_bitmap_to_surface(surface, *bitmap);
+    const auto bytes = read_bytes(test_support::shared_path("bmpsuite/" + name));
+    platform::MemoryBmpSource source(bytes.data(), bytes.size());
+    const auto layout = platform::read_bmp_layout(source);
+    ASSERT_TRUE(layout);
+    platform::place_picture_1to1(*layout, source, surface, -3, -3);
+    platform::stretch_picture(*layout, source, surface);
   }
 }
 
@@ -210,9 +216,35 @@ TEST(BmpSuiteAll, PlacingFromTheFileEqualsCopyingTheDecodedPicture) {
         for (const auto& [x, y] : positions) {
           auto copied = platform::make_surface(97, 61, format);
           auto placed = platform::make_surface(97, 61, format);
-          platform::copy_bitmap_1to1(copied, *bitmap, x, y);
+          bmp_test::reference_copy_1to1(copied, *bitmap, x, y);
           file->copy_1to1(placed, x, y);
           EXPECT_EQ(placed.pixels, copied.pixels) << "at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+// Stretched straight from the file, shrinking and enlarging, every file shows exactly what
+// its decoded picture stretched shows: each kind of file is read only where the surface samples.
+TEST(BmpSuiteAll, StretchingFromTheFileEqualsStretchingTheDecodedPicture) {
+  const std::pair<int, int> sizes[] = {{97, 61}, {31, 300}, {300, 23}};
+  for (const char* folder : {"g", "q", "b"}) {
+    for (const std::string& name : suite_files(folder)) {
+      SCOPED_TRACE(name);
+      const auto bitmap = decode_suite_file(name);
+      if (!bitmap) continue;
+      const auto bytes = read_bytes(test_support::shared_path("bmpsuite/" + name));
+      platform::MemoryBmpSource source(bytes.data(), bytes.size());
+      const auto layout = platform::read_bmp_layout(source);
+      ASSERT_TRUE(layout);
+      for (const auto format : {platform::PixelFormat::xrgb8888, platform::PixelFormat::rgb565}) {
+        for (const auto& [width, height] : sizes) {
+          auto stretched = platform::make_surface(width, height, format);
+          auto expected = platform::make_surface(width, height, format);
+          platform::stretch_picture(*layout, source, stretched);
+          bmp_test::reference_stretch(expected, *bitmap);
+          EXPECT_EQ(stretched.pixels, expected.pixels) << width << "x" << height;
         }
       }
     }

@@ -24,6 +24,8 @@ TEST(FileLookup, AnyLetterCaseFindsTheFile) {
   EXPECT_EQ(find_file("Bilder/Acs00001.Bmp"), "BILDER/ACS00001.BMP");
   EXPECT_FALSE(find_file("bilder/acs00002.bmp"));
   EXPECT_FALSE(find_file(""));
+  EXPECT_TRUE(platform::look_up_file("bilder/acs00001.bmp")->by_letter_case);
+  EXPECT_FALSE(platform::look_up_file("BILDER/ACS00001.BMP")->by_letter_case);
 }
 
 TEST(FileLookup, BackslashSeparatesFoldersAndDriveLettersAreDropped) {
@@ -32,6 +34,7 @@ TEST(FileLookup, BackslashSeparatesFoldersAndDriveLettersAreDropped) {
   ScopedWorkingDir cwd(dir.path());
   EXPECT_EQ(find_file("BUCH\\BILDER\\ACS00001.BMP"), "buch/bilder/acs00001.BMP");
   EXPECT_EQ(find_file("C:\\BUCH\\BILDER\\acs00001.bmp"), "buch/bilder/acs00001.BMP");
+  EXPECT_FALSE(platform::look_up_file("C:\\buch\\bilder\\acs00001.BMP")->by_letter_case);
   EXPECT_EQ(find_file(".\\buch\\..\\buch\\bilder\\ACS00001.bmp"), "./buch/../buch/bilder/acs00001.BMP");
 }
 
