@@ -44,7 +44,8 @@ PictureFacts judge_picture(const std::string& path) {
     facts.what = format.name;
     return facts;
   }
-  const auto layout = platform::read_bmp_layout(file->data(), file->size());
+  platform::MemoryBmpSource source(file->data(), file->size());
+  const auto layout = platform::read_bmp_layout(source);
   if (!layout) {
     facts.verdict = PictureFacts::Verdict::refused;
     facts.what = describe_refused_bmp(file->bytes());
