@@ -20,8 +20,16 @@ $(BUILD_ASAN)/CMakeCache.txt: | deps
 build-asan: deps $(BUILD_ASAN)/CMakeCache.txt
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 
-# The whole suite, then the same suite under AddressSanitizer and UBSan.
-test: build build-asan
+BUILD_WEB  ?= build-web
+
+.PHONY: web
+
+# The web player (emscripten) in $(BUILD_WEB)/player; rozeva-web BOOKDIR OUTDIR packs a book with it.
+web: deps $(BUILD)/CMakeCache.txt
+	scripts/build-web $(BUILD) $(BUILD_WEB) $(JOBS)
+
+# The whole suite (the web player's in a browser too), then the same under AddressSanitizer and UBSan.
+test: build build-asan web
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	ctest --test-dir $(BUILD_ASAN) --output-on-failure -j$(JOBS)
 
@@ -36,7 +44,7 @@ BUILD_FUZZ    ?= build-fuzz
 .PHONY: bench fuzz install package test-package
 
 # Release build of the benchmarks; ends with one "RATIO <name> <value> goal <= <target>" line per goal.
-bench: deps
+bench: deps web
 	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_RELEASE) -j$(JOBS) --target benchmarks
 	scripts/run-bench $(BUILD_RELEASE)

@@ -8,6 +8,7 @@
 #include "check/file_descriptions.h"
 #include "platform/audio/audio.h"
 #include "platform/bmp/bmp_layout.h"
+#include "platform/bmp/bmp_source.h"
 #include "platform/files/whole_file.h"
 #include "sound/wave_file.h"
 

@@ -36,7 +36,7 @@ void Session::pointer_to(int x, int y) {
 
 void Session::place(int screen_x, int screen_y, double frame_x, double frame_y) {
   clicked_since_move_ = false;
-  const platform::sdl::Counts counts = pointer_.counts_to(frame_x, frame_y);
+  const platform::Counts counts = pointer_.counts_to(frame_x, frame_y);
   pointer_.moved_x(counts.dx);
   pointer_.moved_y(counts.dy);
   add("move " + std::to_string(counts.dx) + " " + std::to_string(counts.dy) + "\n",

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sdl/pointer_follower.h"
+#include "platform/geometry/pointer_follower.h"
 
 namespace real_display {
 
@@ -54,7 +54,7 @@ class Session {
  private:
   Step& add(std::string script, std::vector<std::vector<std::string>> commands = {});
   void expect_any(std::string script, std::vector<std::string> shots);
-  platform::sdl::PointerFollower pointer_;
+  platform::PointerFollower pointer_;
   bool clicked_since_move_ = false;
   std::function<void()> pending_before_;
   std::vector<Step> steps_;

@@ -13,6 +13,7 @@ namespace platform {
 namespace {
 
 FileOutputFaults faults;
+FileReplacedHook replaced_hook = nullptr;
 
 std::string folder_of(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -58,6 +59,8 @@ void sync_folder(const std::string& folder) {
 }  // namespace
 
 void set_file_output_faults(const FileOutputFaults& new_faults) { faults = new_faults; }
+
+void set_file_replaced_hook(FileReplacedHook hook) { replaced_hook = hook; }
 
 ReplacingFileWriter::~ReplacingFileWriter() { discard(); }
 
@@ -115,6 +118,7 @@ bool ReplacingFileWriter::commit() {
   }
   temp_.clear();
   sync_folder(folder_of(target_));
+  if (replaced_hook) replaced_hook(target_);
   return true;
 }
 

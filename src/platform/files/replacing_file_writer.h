@@ -43,4 +43,9 @@ class ReplacingFileWriter {
   int writes_ = 0;
 };
 
+// Called with the target's path after each successful commit, so a backend can keep the new file
+// where it lasts (a page's storage); null: nobody is told.
+using FileReplacedHook = void (*)(const std::string& path);
+void set_file_replaced_hook(FileReplacedHook hook);
+
 }  // namespace platform

@@ -1,7 +1,7 @@
 #include "platform/sdl/sdl_pointer.h"
 
 #include "platform/input/mouse_device.h"
-#include "platform/sdl/pointer_follower.h"
+#include "platform/geometry/pointer_follower.h"
 #include "platform/sdl/sdl_screen.h"
 #include "platform/sdl/sdl_time.h"
 

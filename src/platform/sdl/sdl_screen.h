@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "platform/display/surface.h"
-#include "platform/sdl/letterbox.h"
+#include "platform/geometry/letterbox.h"
 
 namespace platform::sdl {
 

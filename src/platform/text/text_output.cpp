@@ -211,14 +211,12 @@ __attribute__((target("avx2"), flatten)) void draw_characters_avx2(
 
 bool narrow_blend_forced = false;
 
-bool wide_blend_available() {
 #if defined(__x86_64__)
+bool wide_blend_available() {
   static const bool available = __builtin_cpu_supports("avx2");
   return available && !narrow_blend_forced;
-#else
-  return false;
-#endif
 }
+#endif
 
 bool surface_usable(const Surface& s) {
   if (s.lost || s.width <= 0 || s.height <= 0) return false;

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -102,4 +104,18 @@ TEST_F(ReplacingFileWriterTest, AnUncommittedWriterRemovesItsTemporary) {
     writer.write("x", 1);
   }
   EXPECT_EQ(files_in(dir), 0);
+}
+
+// A page keeps what it is told was saved: a failed save must not be reported as one.
+TEST_F(ReplacingFileWriterTest, OnlyACommittedFileIsReportedReplaced) {
+  static std::vector<std::string> replaced;
+  replaced.clear();
+  platform::set_file_replaced_hook([](const std::string& path) { replaced.push_back(path); });
+  TempDir dir;
+  platform::set_file_output_faults({.fail_rename = true});
+  EXPECT_FALSE(write_three(dir.file("b.dat")));
+  platform::set_file_output_faults({});
+  EXPECT_TRUE(write_three(dir.file("b.dat")));
+  platform::set_file_replaced_hook(nullptr);
+  EXPECT_EQ(replaced, std::vector<std::string>{dir.file("b.dat")});
 }

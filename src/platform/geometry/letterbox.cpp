@@ -1,10 +1,10 @@
-#include "platform/sdl/letterbox.h"
+#include "platform/geometry/letterbox.h"
 
 #include <cstdint>
 
 #include "platform/display/surface.h"
 
-namespace platform::sdl {
+namespace platform {
 
 Letterbox fit_frame(int output_width, int output_height) {
   if (output_width <= 0 || output_height <= 0) return {};
@@ -33,4 +33,4 @@ bool covers(const Letterbox& box, double output_x, double output_y) {
   return output_x >= box.x && output_x < box.x + box.width && output_y >= box.y && output_y < box.y + box.height;
 }
 
-}  // namespace platform::sdl
+}  // namespace platform

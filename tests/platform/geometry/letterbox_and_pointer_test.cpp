@@ -2,14 +2,14 @@
 
 #include <limits>
 
-#include "platform/sdl/letterbox.h"
-#include "platform/sdl/pointer_follower.h"
+#include "platform/geometry/letterbox.h"
+#include "platform/geometry/pointer_follower.h"
 
 namespace {
 
-using platform::sdl::fit_frame;
-using platform::sdl::Letterbox;
-using platform::sdl::PointerFollower;
+using platform::fit_frame;
+using platform::Letterbox;
+using platform::PointerFollower;
 
 void expect_box(const Letterbox& box, int x, int y, int width, int height, bool integer_scale) {
   EXPECT_EQ(box.x, x);
@@ -31,10 +31,10 @@ TEST(Letterbox, TheLargestFitIsCentredAndCrispOnlyAtWholeScales) {
 
 TEST(Letterbox, OutputPointsMapOntoFramePixelsAndBarsLieOutside) {
   const Letterbox box = fit_frame(1920, 1080);
-  const platform::sdl::FramePoint corner = frame_point(box, 240, 0);
+  const platform::FramePoint corner = frame_point(box, 240, 0);
   EXPECT_DOUBLE_EQ(corner.x, 0);
   EXPECT_DOUBLE_EQ(corner.y, 0);
-  const platform::sdl::FramePoint last = frame_point(box, 1679.9, 1079.9);
+  const platform::FramePoint last = frame_point(box, 1679.9, 1079.9);
   EXPECT_EQ(static_cast<int>(last.x), 1023);
   EXPECT_EQ(static_cast<int>(last.y), 767);
   EXPECT_TRUE(covers(box, 240, 0));
@@ -48,7 +48,7 @@ TEST(PointerFollower, CountsLandTheProgramsPointerWithinOnePixelOfTheSystemPoint
   EXPECT_EQ(pointer.x(), 497);
   EXPECT_EQ(pointer.y(), 369);
   for (const auto& [x, y] : {std::pair{300.0, 200.0}, {301.5, 0.2}, {0.0, 751.0}, {1007.0, 10.0}, {498.0, 370.0}}) {
-    const platform::sdl::Counts counts = pointer.counts_to(x, y);
+    const platform::Counts counts = pointer.counts_to(x, y);
     pointer.moved_x(counts.dx);
     pointer.moved_y(counts.dy);
     EXPECT_LE(std::abs(pointer.x() - static_cast<int>(x)), 1) << x;
@@ -58,7 +58,7 @@ TEST(PointerFollower, CountsLandTheProgramsPointerWithinOnePixelOfTheSystemPoint
 
 TEST(PointerFollower, PointsBeyondTheRangeAimAtItsEdgeAndHugeCountsStopThere) {
   PointerFollower pointer;
-  platform::sdl::Counts counts = pointer.counts_to(5000, -300);
+  platform::Counts counts = pointer.counts_to(5000, -300);
   pointer.moved_x(counts.dx);
   pointer.moved_y(counts.dy);
   EXPECT_GE(pointer.x(), 1006);

@@ -5,7 +5,7 @@
 // device took, and sends the counts that land it under the system pointer.
 #include <cstdint>
 
-namespace platform::sdl {
+namespace platform {
 
 struct Counts {
   std::int32_t dx = 0, dy = 0;
@@ -30,4 +30,4 @@ class PointerFollower {
   std::int32_t y_ = 369;
 };
 
-}  // namespace platform::sdl
+}  // namespace platform

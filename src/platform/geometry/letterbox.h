@@ -1,7 +1,7 @@
 #pragma once
 // Where the 1024 x 768 frame goes on a window or screen of any size: the largest size that
 // fits with the aspect kept, centred, black bars around it. Sizes are real pixels.
-namespace platform::sdl {
+namespace platform {
 
 struct Letterbox {
   int x = 0, y = 0, width = 0, height = 0;
@@ -21,4 +21,4 @@ FramePoint frame_point(const Letterbox& box, double output_x, double output_y);
 
 bool covers(const Letterbox& box, double output_x, double output_y);
 
-}  // namespace platform::sdl
+}  // namespace platform

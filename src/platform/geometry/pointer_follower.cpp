@@ -1,11 +1,11 @@
-#include "platform/sdl/pointer_follower.h"
+#include "platform/geometry/pointer_follower.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "platform/display/surface.h"
 
-namespace platform::sdl {
+namespace platform {
 
 namespace {
 
@@ -35,4 +35,4 @@ void PointerFollower::moved_x(std::int32_t counts) { x_ = step(x_, counts, last_
 
 void PointerFollower::moved_y(std::int32_t counts) { y_ = step(y_, counts, last_y); }
 
-}  // namespace platform::sdl
+}  // namespace platform
