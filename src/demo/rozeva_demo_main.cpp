@@ -4,9 +4,19 @@
 
 #include "demo/demo_book.h"
 
+namespace {
+const char* const usage = "usage: rozeva-demo DIR\n";
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fputs("usage: rozeva-demo DIR\n", stderr);
+  const std::string word = argc == 2 ? argv[1] : "";
+  if (word == "--help" || word == "-h") {
+    std::fputs(usage, stdout);
+    return 0;
+  }
+  // An option is never meant as a folder to write a book into.
+  if (argc != 2 || word.empty() || word[0] == '-') {
+    std::fputs(usage, stderr);
     return 2;
   }
   demo::DemoBookSummary summary;

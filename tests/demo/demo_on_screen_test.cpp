@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -563,6 +564,15 @@ TEST_F(DemoOnScreen, BoxPlacementMovesBoxTwoWithEveryClickAndTheRightButtonLeave
   const Rect text = text_block(p);
   EXPECT_GT(shots::count_differences(reader, {text.x, text.y, 300, 20}, picture, text.x, text.y), 30)
       << "the reader's text page is back";
+}
+
+// An option is never taken for the folder to write the book into.
+TEST(DemoCommandLine, OptionsWriteNoBook) {
+  test_support::TempDir folder;
+  test_support::ScopedWorkingDir in_folder(folder.path());
+  EXPECT_EQ(run(std::string("'") + ROZEVA_DEMO_EXE + "' --help > /dev/null"), 0);
+  EXPECT_NE(run(std::string("'") + ROZEVA_DEMO_EXE + "' --bogus 2> /dev/null"), 0);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 }  // namespace
